@@ -1,0 +1,1 @@
+#include "app/Modulo1.h"

@@ -1,0 +1,26 @@
+#pragma once
+
+// Gauss conformal (transverse Mercator) projection by closed series.
+namespace tervano {
+
+struct GaussForwardResult {
+    double ProjNorth; // metres from the equator, scale factor applied, no false north
+    double ProjEast;  // metres from the central meridian, no false east
+};
+
+// phi and deltaLambda in radians; systemCode selects the ellipsoid;
+// scaleFactor is k0 on the central meridian.
+GaussForwardResult GaussForward(double phi, double deltaLambda, int systemCode, double scaleFactor);
+
+// Meridian arc from the equator to phi on the ellipsoid (a, e2).
+double MeridianArc(double phi, double a, double e2);
+
+struct GaussInverseResult {
+    double GeoLatitude;       // radians
+    double GeoDeltaLongitude; // radians, positive east of the central meridian
+};
+
+// north from the equator, east from the central meridian (false east removed).
+GaussInverseResult GaussInverse(double north, double east, int systemCode, double scaleFactor);
+
+} // namespace tervano

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs with apt whatever the build and the tests need and is missing.
+# Usage: scripts/deps.sh run|test
+set -euo pipefail
+want=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+      fonts-comic-neue fonts-liberation2)
+if [ "${1:-run}" = test ]; then
+  want+=(libgeographiclib-dev libproj-dev proj-data poppler-utils libbenchmark-dev clang-format)
+fi
+missing=()
+for p in "${want[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
