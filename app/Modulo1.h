@@ -23,7 +23,7 @@ struct CopiedCoordinatesRecord {
 // application and handed to every window.
 class Modulo1 {
 public:
-    explicit Modulo1(Platform platform) : platform(platform) {}
+    explicit Modulo1(Platform p) : platform(p) {}
 
     Platform platform;
 
