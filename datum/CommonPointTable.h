@@ -6,8 +6,8 @@
 // Points known in all three systems, with East and North in nine plane zones.
 namespace tervano {
 
-inline constexpr int CommonPointRows = 701;    // rows 0..700
-inline constexpr int CommonPointColumns = 19;  // columns 0..18, 18 never used
+inline constexpr int CommonPointRows = 701;   // rows 0..700
+inline constexpr int CommonPointColumns = 19; // columns 0..18, 18 never used
 inline constexpr int ColumnsInUse = 18;
 inline constexpr int RowsScanned = 665;
 inline constexpr double SearchHalfSide = 300000.0;
@@ -15,7 +15,9 @@ inline constexpr double ReliableDistance = 30000.0;
 
 struct CommonPointTable {
     std::array<std::array<double, CommonPointColumns>, CommonPointRows> cells{};
-    double cell(int row, int column) const { return cells[static_cast<size_t>(row)][static_cast<size_t>(column)]; }
+    double cell(int row, int column) const {
+        return cells[static_cast<size_t>(row)][static_cast<size_t>(column)];
+    }
 };
 
 struct CommonPointLoad {

@@ -1,0 +1,276 @@
+#include "datum/SystemChange.h"
+
+#include "datum/CommonPointSearch.h"
+#include "geodesy/Angles.h"
+#include "geodesy/Gauss.h"
+#include "geodesy/ReferenceSystems.h"
+#include "geodesy/TextNumbers.h"
+
+namespace tervano {
+
+namespace {
+
+constexpr double Scale = 0.9996;
+
+// Zone bounds of ROMA40 longitudes from Monte Mario: 12° and 18° E of Greenwich.
+constexpr double OvestBound = -0.45233333333333;
+constexpr double EstBound = 5.5476666666667;
+
+// Subtracted from a longitude to get the difference from a zone's meridian.
+constexpr double OvestSubtracted = -3.45233333333333;
+constexpr double EstSubtracted = 2.54766666666667;
+constexpr double AuxiliarySubtracted = 8.5476666666667;
+
+// Added back to a longitude difference, by ZoneCode 1..6.
+double AddedBack(int zone) {
+    switch (zone) {
+    case UTM32:
+        return 9.0;
+    case UTM33:
+        return 15.0;
+    case UTM34:
+        return 21.0;
+    case GBOvest:
+        return -3.45233333333333;
+    case GBEst:
+        return 2.54766666666667;
+    default:
+        return 8.54766666666667;
+    }
+}
+
+double FalseEast(int zone) {
+    switch (zone) {
+    case GBOvest:
+        return 1500000.0;
+    case GBEst:
+        return 2520000.0;
+    case AuxiliaryZone:
+        return 3500000.0;
+    default:
+        return 500000.0;
+    }
+}
+
+ChangeOutcome Refuse(const char* first, const char* second, ChangeField focus) {
+    ChangeOutcome out;
+    out.status = ChangeStatus::Refused;
+    out.message = std::string(first) + "\r" + second;
+    out.focus = focus;
+    return out;
+}
+
+// The zone paired with a source zone in the target system, and the false east
+// of its column pair.
+int PairedTargetZone(int sourceZone, int targetSystem) {
+    switch (sourceZone) {
+    case UTM32:
+        return targetSystem == ROMA40 ? GBOvest : UTM32;
+    case UTM33:
+        return targetSystem == ROMA40 ? GBEst : UTM33;
+    case UTM34:
+        return targetSystem == ROMA40 ? AuxiliaryZone : UTM34;
+    case GBOvest:
+        return UTM32;
+    case GBEst:
+        return UTM33;
+    default:
+        return UTM34;
+    }
+}
+
+// Runs the search; false (with `out` filled) when the conversion stops there.
+bool Search(const CommonPointTable& table, int sourceSystem, int targetSystem, ChangeOutcome& out,
+            double& east, double& north) {
+    const PreparedSearch s = PREPARACERCA(table, sourceSystem, out.SourceZone, targetSystem, east, north);
+    out.FoundRow = s.FoundRow;
+    if (s.internalError != 0) {
+        out.status = ChangeStatus::InternalError;
+        out.internalErrorCode = s.internalError;
+        out.message = InternalErrorText(s.internalError);
+        return false;
+    }
+    out.poorReliability = s.poorReliability;
+    if (s.FoundRow == 0) {
+        out.status = ChangeStatus::NotComputable;
+        out.message = NotComputableText();
+        return false;
+    }
+    east = east + (s.NodeTargetEast - s.NodeSourceEast);
+    north = north + (s.NodeTargetNorth - s.NodeSourceNorth);
+    return true;
+}
+
+} // namespace
+
+std::string NotComputableText() {
+    return "PUNTO NON CALCOLABILE:\r\rIL PUNTO NON APPARTIENE ALLE\rZONE PREVISTE DAL PROGRAMMA";
+}
+
+ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicChangeInput& in) {
+    const double pi = Pi();
+    const double monteMario = SexagesimalToDegrees(12.27084);
+    const bool sourceRoma = in.SourceSystem == ROMA40;
+
+    double lambda = in.longitude;
+    if (sourceRoma && in.LongitudeOrigin == 2)
+        lambda = lambda - monteMario;
+
+    if (in.latitude < 35.0 || in.latitude > 49.0)
+        return Refuse("VALORE DELLA LATITUDINE", "NON AMMESSO DAL PROGRAMMA", ChangeField::Latitude);
+    if (sourceRoma && (lambda < -7.0 || lambda > 7.0))
+        return Refuse("VALORE DELLA LONGITUDINE NON", "AMMISSIBILE PER IL SISTEMA INDICATO",
+                      ChangeField::Longitude);
+    if (!sourceRoma && (lambda < 5.0 || lambda > 19.0))
+        return Refuse("VALORE DELLA LONGITUDINE", "NON AMMISSIBILE", ChangeField::Longitude);
+
+    ChangeOutcome out;
+    double deltaLambda = 0.0;
+    if (sourceRoma) {
+        if (lambda < OvestBound) {
+            out.SourceZone = GBOvest;
+            deltaLambda = lambda - OvestSubtracted;
+        } else if (lambda < EstBound) {
+            out.SourceZone = GBEst;
+            deltaLambda = lambda - EstSubtracted;
+        } else {
+            out.SourceZone = AuxiliaryZone;
+            deltaLambda = lambda - AuxiliarySubtracted;
+        }
+    } else if (lambda > 18.0) {
+        out.SourceZone = UTM34;
+        deltaLambda = lambda - 21.0;
+    } else if (lambda > 12.0) {
+        out.SourceZone = UTM33;
+        deltaLambda = lambda - 15.0;
+    } else {
+        out.SourceZone = UTM32;
+        deltaLambda = lambda - 9.0;
+    }
+
+    const GaussForwardResult g =
+        GaussForward(in.latitude * pi / 180.0, deltaLambda * pi / 180.0, in.SourceSystem, Scale);
+    double north = g.ProjNorth;
+    double east = g.ProjEast + FalseEast(out.SourceZone);
+
+    if (!Search(table, in.SourceSystem, in.TargetSystem, out, east, north))
+        return out;
+
+    out.TargetZone = PairedTargetZone(out.SourceZone, in.TargetSystem);
+    const double x = east - FalseEast(out.TargetZone);
+    const GaussInverseResult inv = GaussInverse(north, x, in.TargetSystem, Scale);
+    out.latitude = inv.GeoLatitude * 180.0 / pi;
+    out.longitude = inv.GeoDeltaLongitude * 180.0 / pi + AddedBack(out.TargetZone);
+    if (in.TargetSystem == ROMA40 && in.LongitudeOrigin == 2)
+        out.longitude = out.longitude + monteMario;
+    out.status = ChangeStatus::Done;
+    return out;
+}
+
+ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput& in) {
+    const double pi = Pi();
+    const bool sourceRoma = in.SourceSystem == ROMA40;
+    double north = in.north;
+    double east = in.east;
+
+    if (north < 3800000.0 || north > 5500000.0)
+        return Refuse("VALORE DELLA COORDINATA NORD", "NON AMMESSO DAL PROGRAMMA", ChangeField::North);
+    if (sourceRoma && (east < 1100000.0 || east > 3000000.0))
+        return Refuse("VALORE DELLA COORDINATA EST NON", "AMMISSIBILE PER IL SISTEMA INDICATO",
+                      ChangeField::East);
+    if (!sourceRoma) {
+        if (east < 50000.0 || east > 1000000.0)
+            return Refuse("VALORE DELLA COORDINATA EST", "NON AMMISSIBILE PER IL SISTEMA INDICATO",
+                          ChangeField::East);
+        if (in.zoneNumber != 32 && in.zoneNumber != 33 && in.zoneNumber != 34)
+            return Refuse("INDICAZIONE DEL FUSO DI", "APPARTENENZA NON VALIDA", ChangeField::Zone);
+    }
+
+    ChangeOutcome out;
+    double x = 0.0;
+    if (sourceRoma) {
+        if (east > 2000000.0) {
+            out.SourceZone = GBEst;
+            x = east - 2520000.0;
+        } else {
+            out.SourceZone = GBOvest;
+            x = east - 1500000.0;
+        }
+    } else {
+        out.SourceZone = in.zoneNumber - 32 + UTM32;
+        x = east - 500000.0;
+    }
+
+    const GaussInverseResult inv = GaussInverse(north, x, in.SourceSystem, Scale);
+    const double phi = inv.GeoLatitude;
+    const double deltaLambda = inv.GeoDeltaLongitude * 180.0 / pi;
+
+    // Each UTM zone accepts only the East values of the territory it covers.
+    auto zoneEastRefused = [&] {
+        return Refuse("VALORE DELLA COORDINATA EST NON", "AMMISSIBILE PER IL SISTEMA INDICATO",
+                      ChangeField::Zone);
+    };
+    switch (out.SourceZone) {
+    case UTM32:
+        if (east < 280000.0 || east > 797000.0)
+            return zoneEastRefused();
+        break;
+    case UTM33:
+        if (east < 223000.0 || east > 786000.0)
+            return zoneEastRefused();
+        break;
+    case UTM34:
+        if (east < 215000.0 || east > 301000.0)
+            return zoneEastRefused();
+        break;
+    case GBEst: {
+        // A Gauss-Boaga Est point east of 18° E of Greenwich is carried
+        // through the auxiliary zone on 21° E.
+        const double lambda = deltaLambda + 2.5476666666;
+        if (lambda > 5.5476666666667) {
+            out.SourceZone = AuxiliaryZone;
+            const GaussForwardResult g =
+                GaussForward(phi, (lambda - 8.5476666666667) * pi / 180.0, ROMA40, Scale);
+            north = g.ProjNorth;
+            east = g.ProjEast + 3500000.0;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    out.TargetZone = PairedTargetZone(out.SourceZone, in.TargetSystem);
+    if (out.TargetZone <= UTM34)
+        out.ResultZoneNumber = 32 + out.TargetZone - UTM32;
+
+    if (!Search(table, in.SourceSystem, in.TargetSystem, out, east, north))
+        return out;
+
+    if (out.TargetZone == AuxiliaryZone) {
+        // A UTM 34 point going to ROMA40 is shown in Gauss-Boaga Est.
+        const GaussInverseResult a = GaussInverse(north, east - 3500000.0, ROMA40, Scale);
+        const double deltaLambdaEst = a.GeoDeltaLongitude + 0.149184927 - 0.044465172;
+        const GaussForwardResult g = GaussForward(a.GeoLatitude, deltaLambdaEst, ROMA40, Scale);
+        north = g.ProjNorth;
+        east = g.ProjEast + 2520000.0;
+    }
+    out.north = north;
+    out.east = east;
+    out.status = ChangeStatus::Done;
+    return out;
+}
+
+std::string FormatChangeAngle(double degrees, int angleUnit, std::string_view decimalSeparator) {
+    switch (angleUnit) {
+    case 2:
+        return FormatPattern(degrees, "#0.00000°", decimalSeparator);
+    case 3:
+        return FormatPattern(degrees * 10.0 / 9.0, "#0.00000", decimalSeparator);
+    case 4:
+        return FormatPattern(DegreesToMinutes(degrees, 3) * 100.0, "#0° 00.000'", decimalSeparator);
+    default:
+        return FormatPattern(DegreesToSexagesimal(degrees, 1) * 10000.0, "#0° 00' 00.0''", decimalSeparator);
+    }
+}
+
+} // namespace tervano

@@ -1,0 +1,112 @@
+#include "datum/CommonPointSearch.h"
+
+#include "geodesy/ReferenceSystems.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace tervano;
+
+namespace {
+
+// A table with a few points in the ED50 UTM 33 pair (columns 8, 9) and the
+// WGS84 UTM 33 pair (14, 15) shifted by a known amount.
+std::unique_ptr<CommonPointTable> SmallTable() {
+    auto t = std::make_unique<CommonPointTable>();
+    auto put = [&](int row, double east, double north) {
+        t->cells[static_cast<size_t>(row)][8] = east;
+        t->cells[static_cast<size_t>(row)][9] = north;
+        t->cells[static_cast<size_t>(row)][14] = east - 70.0;
+        t->cells[static_cast<size_t>(row)][15] = north - 190.0 + row;
+    };
+    put(3, 400000.0, 4600000.0);
+    put(7, 420000.0, 4600000.0);
+    put(9, 410000.0, 4650000.0);
+    put(664, 410000.0, 4550000.0);
+    return t;
+}
+
+} // namespace
+
+TEST(CommonPointSearch, NearestRowExactHitsTiesAndTheWindowEdge) {
+    const auto t = SmallTable();
+
+    // On a table point: that row, no warning, shift = target - source.
+    PreparedSearch s = PREPARACERCA(*t, ED50, UTM33, WGS84, 420000.0, 4600000.0);
+    EXPECT_EQ(s.FoundRow, 7);
+    EXPECT_EQ(s.bestSquared, 0.0);
+    EXPECT_FALSE(s.poorReliability);
+    EXPECT_EQ(s.NodeTargetEast - s.NodeSourceEast, -70.0);
+    EXPECT_EQ(s.NodeTargetNorth - s.NodeSourceNorth, -183.0);
+
+    // Halfway between rows 3 and 7: the lower row wins.
+    EXPECT_EQ(CERCA_CRD(*t, 410000.0, 4600000.0, 9).FoundRow, 3);
+    EXPECT_EQ(CERCA_CRD(*t, 510000.0, 4600000.0, 9).FoundRow, 7);
+    EXPECT_EQ(CERCA_CRD(*t, 410000.0, 4320000.0, 9).FoundRow, 664); // last scanned row
+
+    // A candidate exactly 300 000 m away on either axis is outside the window.
+    EXPECT_EQ(CERCA_CRD(*t, 720000.0, 4600000.0, 9).FoundRow, 0);
+    EXPECT_EQ(CERCA_CRD(*t, 710000.0, 4950000.0, 9).FoundRow, 0);
+    EXPECT_EQ(CERCA_CRD(*t, 410000.0, 4250000.0, 9).FoundRow, 0);
+    const SearchOutcome inside = CERCA_CRD(*t, 719999.99, 4600000.0, 9);
+    EXPECT_EQ(inside.FoundRow, 7);
+    EXPECT_TRUE(inside.poorReliability);
+
+    // Nothing found: row 0, node values 0.0, no warning.
+    s = PREPARACERCA(*t, ED50, UTM33, WGS84, 900000.0, 4600000.0);
+    EXPECT_EQ(s.FoundRow, 0);
+    EXPECT_FALSE(s.poorReliability);
+    EXPECT_EQ(s.NodeSourceEast + s.NodeSourceNorth + s.NodeTargetEast + s.NodeTargetNorth, 0.0);
+
+    // Rows without the pair are never candidates (the pair of UTM 32 is empty).
+    EXPECT_EQ(CERCA_CRD(*t, 420000.0, 4600000.0, 7).FoundRow, 0);
+}
+
+TEST(CommonPointSearch, ReliabilityWarningBeyondThirtyKilometres) {
+    const auto t = SmallTable();
+    // Row 9 alone near (410000, 4680000 + d): exactly 30 000 m is still reliable.
+    EXPECT_FALSE(CERCA_CRD(*t, 410000.0, 4680000.0, 9).poorReliability);
+    const SearchOutcome far = CERCA_CRD(*t, 410000.0, 4680000.01, 9);
+    EXPECT_EQ(far.FoundRow, 9);
+    EXPECT_TRUE(far.poorReliability);
+    EXPECT_FALSE(CERCA_CRD(*t, 410000.0 + 18000.0, 4650000.0 + 24000.0, 9).poorReliability); // 3-4-5
+
+    EXPECT_EQ(PoorReliabilityText(),
+              "RISULTATO DI SCARSA ATTENDIBILITA':\r\rIL PUNTO RISULTA A DISTANZA NOTEVOLE\r"
+              "DALLE ZONE PREVISTE DAL PROGRAMMA");
+}
+
+TEST(CommonPointSearch, PairOutsideTheTableIsAnInternalError) {
+    const auto t = SmallTable();
+    for (int column : {0, -1, 18, 19})
+        EXPECT_EQ(CERCA_CRD(*t, 420000.0, 4600000.0, column).internalError, 102) << column;
+    for (int column : {1, 9, 17}) {
+        const SearchOutcome s = CERCA_CRD(*t, 420000.0, 4600000.0, column);
+        EXPECT_EQ(s.internalError, 0) << column;
+    }
+    EXPECT_EQ(InternalErrorText(102), " ERRORE 102 NEL PROGRAMMA.\r PER FAVORE CONTATTATECI ALL'INDIRIZZO \r"
+                                      " RIPORTATO NEL MENU 'Informazioni su...'");
+}
+
+TEST(CommonPointSearch, PairsForEverySourceAndTarget) {
+    struct Row {
+        int zone, source, target, searched, found;
+    };
+    // North columns: searched pair, and the pair read for the target.
+    const Row rows[] = {
+        {UTM32, ED50, ROMA40, 7, 1},          {UTM32, ED50, WGS84, 7, 13},
+        {UTM32, WGS84, ROMA40, 13, 1},        {UTM32, WGS84, ED50, 13, 7},
+        {UTM33, ED50, ROMA40, 9, 3},          {UTM33, ED50, WGS84, 9, 15},
+        {UTM33, WGS84, ROMA40, 15, 3},        {UTM33, WGS84, ED50, 15, 9},
+        {UTM34, ED50, ROMA40, 11, 5},         {UTM34, ED50, WGS84, 11, 17},
+        {UTM34, WGS84, ROMA40, 17, 5},        {UTM34, WGS84, ED50, 17, 11},
+        {GBOvest, ROMA40, ED50, 1, 7},        {GBOvest, ROMA40, WGS84, 1, 13},
+        {GBEst, ROMA40, ED50, 3, 9},          {GBEst, ROMA40, WGS84, 3, 15},
+        {AuxiliaryZone, ROMA40, ED50, 5, 11}, {AuxiliaryZone, ROMA40, WGS84, 5, 17},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(SourcePairColumn(r.source, r.zone), r.searched) << r.zone << " " << r.source;
+        EXPECT_EQ(TargetPairColumn(r.source, r.zone, r.target), r.found) << r.zone << " " << r.target;
+    }
+}
