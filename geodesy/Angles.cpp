@@ -10,10 +10,6 @@ double Sign(double x) {
 }
 } // namespace
 
-double Pi() {
-    return 4.0 * std::atan(1.0);
-}
-
 double SexagesimalToDegrees(double x) {
     // 1e-11 keeps a stored value such as 41.5525 from falling just below its decimal form.
     const double y = std::fabs(x) + 0.00000000001;

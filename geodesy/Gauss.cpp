@@ -17,7 +17,14 @@ double MeridianArc(double phi, double a, double e2) {
     const double A2 = 3.0 * e2 / 8.0 + 3.0 * e4 / 32.0 + 45.0 * e6 / 1024.0;
     const double A4 = 15.0 * e4 / 256.0 + 45.0 * e6 / 1024.0;
     const double A6 = 35.0 * e6 / 3072.0;
-    return a * (A0 * phi - A2 * std::sin(2.0 * phi) + A4 * std::sin(4.0 * phi) - A6 * std::sin(6.0 * phi));
+    // sin 4phi and sin 6phi from sin 2phi and cos 2phi: one sine-cosine pair
+    // instead of three sines, equal to them to the last bit or so.
+    const double s2 = std::sin(2.0 * phi);
+    const double c2 = std::cos(2.0 * phi);
+    const double s4 = 2.0 * s2 * c2;
+    const double c4 = 1.0 - 2.0 * s2 * s2;
+    const double s6 = s4 * c2 + c4 * s2;
+    return a * (A0 * phi - A2 * s2 + A4 * s4 - A6 * s6);
 }
 
 GaussForwardResult GaussForward(double phi, double deltaLambda, int systemCode, double scaleFactor) {
@@ -33,7 +40,7 @@ GaussForwardResult GaussForward(double phi, double deltaLambda, int systemCode, 
     const double N = a1 / W;
     const double ep = std::sqrt(e2 / (1.0 - e2));
     const double eta = ep * c;
-    const double t = std::tan(phi);
+    const double t = s / c; // tan phi, without a third trigonometric call
 
     const double t2 = t * t;
     const double t4 = t2 * t * t;
@@ -130,17 +137,23 @@ GaussInverseResult GaussInverse(double north, double east, int systemCode, doubl
     const double Q = A0 * a1 * pi / 2.0;
     const double mu = north * pi / (2.0 * Q);
 
-    const double phi1 = mu + (3.0 * e1 / 2.0 - 27.0 * e1_3 / 32.0) * std::sin(2.0 * mu) +
-                        (21.0 * e1_2 / 16.0 - 55.0 * e1_4 / 32.0) * std::sin(4.0 * mu) +
-                        (151.0 * e1_3 / 96.0) * std::sin(6.0 * mu) +
-                        (1097.0 * e1_4 / 512.0) * std::sin(8.0 * mu);
+    // Multiple-angle sines from sin 2mu and cos 2mu, as in MeridianArc.
+    const double s2 = std::sin(2.0 * mu);
+    const double c2 = std::cos(2.0 * mu);
+    const double s4 = 2.0 * s2 * c2;
+    const double c4 = 1.0 - 2.0 * s2 * s2;
+    const double s6 = s4 * c2 + c4 * s2;
+    const double s8 = 2.0 * s4 * c4;
+    const double phi1 = mu + (3.0 * e1 / 2.0 - 27.0 * e1_3 / 32.0) * s2 +
+                        (21.0 * e1_2 / 16.0 - 55.0 * e1_4 / 32.0) * s4 + (151.0 * e1_3 / 96.0) * s6 +
+                        (1097.0 * e1_4 / 512.0) * s8;
 
     const double s1 = std::sin(phi1);
     const double W1 = std::sqrt(1.0 - e2 * s1 * s1);
     const double N1 = a1 / W1;
     const double c = std::cos(phi1);
     const double eta = ep * c;
-    const double t = std::tan(phi1);
+    const double t = s1 / c; // tan phi1
 
     const double t2 = t * t;
     const double t4 = t2 * t * t;
