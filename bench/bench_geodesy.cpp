@@ -262,9 +262,11 @@ public:
             if (r.error_occurred)
                 continue;
             else if (r.run_type == Run::RT_Iteration)
-                nsPerCall.try_emplace(r.run_name.function_name, r.GetAdjustedRealTime()); // ns
+                nsPerCall.try_emplace(
+                    r.run_name.function_name,
+                    r.GetAdjustedCPUTime()); // CPU ns, steadier than wall time on a shared machine
             else if (r.aggregate_name == "median")
-                nsPerCall[r.run_name.function_name] = r.GetAdjustedRealTime();
+                nsPerCall[r.run_name.function_name] = r.GetAdjustedCPUTime();
     }
 };
 
