@@ -52,39 +52,14 @@ TEST(Angles, DecimalDegreesToPackedNotationsWithCarry) {
     EXPECT_NEAR(DegreesToMinutes(12.0 + 27.14 / 60.0, 6), 12.2714, 1e-10);
 }
 
-TEST(Angles, GradsAndRadians) {
+TEST(Angles, GradsAndTheMonteMarioOrigin) {
     EXPECT_DOUBLE_EQ(GradsToDegrees(100.0), 90.0);
     EXPECT_DOUBLE_EQ(DegreesToGrads(45.0), 50.0);
-    EXPECT_DOUBLE_EQ(Pi(), 3.14159265358979323846);
-    EXPECT_DOUBLE_EQ(DegreesToRadians(180.0), Pi());
-    EXPECT_DOUBLE_EQ(RadiansToDegrees(Pi() / 2.0), 90.0);
-}
 
-TEST(ReferenceSystems, EllipsoidsZonesAndMonteMario) {
-    const Ellipsoid roma = EllipsoidFor(ROMA40);
-    const Ellipsoid ed = EllipsoidFor(ED50);
-    const Ellipsoid wgs = EllipsoidFor(WGS84);
-    EXPECT_EQ(roma.a, 6378388.0);
-    EXPECT_EQ(roma.inverseFlat, 297.0);
-    EXPECT_EQ(ed.a, roma.a);
-    EXPECT_EQ(ed.inverseFlat, roma.inverseFlat);
-    EXPECT_EQ(wgs.a, 6378137.0);
-    EXPECT_EQ(wgs.inverseFlat, 298.257222101);
-
-    EXPECT_EQ(ZoneFor(GBOvest).centralMeridian, -3.45233333333333);
-    EXPECT_EQ(ZoneFor(GBEst).centralMeridian, 2.54766666666667);
-    EXPECT_EQ(ZoneFor(GBOvest).falseEast, 1500000.0);
-    EXPECT_EQ(ZoneFor(GBEst).falseEast, 2520000.0);
-    EXPECT_EQ(ZoneFor(AuxiliaryZone).falseEast, 3500000.0);
-    for (int z = UTM32; z <= UTM34; ++z) {
-        EXPECT_EQ(ZoneFor(z).falseEast, 500000.0);
-        EXPECT_EQ(ZoneFor(z).centralMeridian, 9.0 + 6.0 * (z - 1));
-    }
-    for (int z = UTM32; z <= AuxiliaryZone; ++z)
-        EXPECT_EQ(ZoneFor(z).scaleFactor, 0.9996);
-
-    // Greenwich 12° is 0.45233333333333° west of Monte Mario.
+    // Greenwich 12° lies 0.45233333333333° west of Monte Mario; 12°27'08.4" is Monte Mario.
     EXPECT_NEAR(GreenwichToMonteMario(12.0), -0.45233333333333, 1e-13);
-    EXPECT_EQ(MonteMarioToGreenwich(0.0), 12.4523333333333);
     EXPECT_NEAR(SexagesimalToDegrees(12.27084), MonteMario, 1e-10);
+    EXPECT_NEAR(MonteMarioToGreenwich(MeridianEstMM), 15.0, 1e-13);
+    EXPECT_NEAR(MonteMarioToGreenwich(MeridianOvestMM), 9.0, 1e-13);
+    EXPECT_NEAR(MonteMarioToGreenwich(MeridianAuxiliaryMM), 21.0, 1e-12);
 }
