@@ -3,6 +3,7 @@
 #include "app/Fonts.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -128,22 +129,39 @@ QPixmap TerritoryPicture(QSize size, QRectF mapArea) {
     p.drawEllipse(monteMario, 3.2, 3.2);
 
     const double side = mapArea.height() / 480.0;
+    // Labels on a pale backdrop so that no line runs through them.
+    auto label = [&p](const QPointF& anchor, Qt::Alignment align, const QString& text, const QColor& colour) {
+        const QFontMetricsF fm(p.font());
+        QRectF r = fm.boundingRect(QRectF(0, 0, 400, 100), Qt::AlignLeft | Qt::AlignTop, text);
+        r.adjust(-3, -1, 3, 1);
+        if (align & Qt::AlignHCenter)
+            r.moveCenter(QPointF(anchor.x(), anchor.y() + r.height() / 2));
+        else if (align & Qt::AlignRight)
+            r.moveTopRight(anchor);
+        else
+            r.moveTopLeft(anchor);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 200));
+        p.drawRoundedRect(r, 3, 3);
+        p.setPen(colour);
+        p.drawText(r, Qt::AlignCenter, text);
+    };
+    const QColor red(0xb0, 0x3a, 0x2e);
+    const QColor blue(0x1f, 0x3b, 0x5c);
     p.setFont(NamedFont(QStringLiteral("Arial"), std::max(6.0, 8.0 * side), true));
-    p.setPen(QColor(0xb0, 0x3a, 0x2e));
-    const double top = box.top() + 4;
-    p.drawText(QRectF(frame.at(9, North).x() - 60, top, 120, 40), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Fuso Ovest\n9° E"));
-    p.drawText(QRectF(frame.at(15, North).x() - 60, top, 120, 40), Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Fuso Est\n15° E"));
-    p.setPen(QColor(0x1f, 0x3b, 0x5c));
+    label(QPointF(frame.at(9, North).x(), box.bottom() - 30 * side), Qt::AlignHCenter,
+          QStringLiteral("Fuso Ovest\n9° E"), red);
+    label(QPointF(frame.at(15, North).x(), box.bottom() - 30 * side), Qt::AlignHCenter,
+          QStringLiteral("Fuso Est\n15° E"), red);
     p.setFont(NamedFont(QStringLiteral("Arial"), std::max(6.0, 7.5 * side)));
-    p.drawText(monteMario + QPointF(6, 4), QStringLiteral("M. Mario"));
+    label(monteMario + QPointF(6, -6 * side), Qt::AlignLeft, QStringLiteral("M. Mario"), blue);
 
-    // Latitude ticks along the right edge.
+    // Latitudes along the left edge, over the sea.
+    p.setFont(NamedFont(QStringLiteral("Arial"), std::max(6.0, 7.0 * side)));
     p.setPen(QColor(0x4a, 0x6a, 0x8a));
     for (int lat = 36; lat <= 46; lat += 2)
-        p.drawText(QRectF(box.right() - 40, frame.at(East, lat).y() - 14, 38, 14),
-                   Qt::AlignRight | Qt::AlignBottom, QStringLiteral("%1° N").arg(lat));
+        p.drawText(QRectF(box.left() + 3, frame.at(West, lat).y() - 14, 40, 13),
+                   Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("%1° N").arg(lat));
     p.end();
     return pixmap;
 }

@@ -10,9 +10,45 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
+
+namespace {
+
+// A label whose text marks its line breaks with runs of blanks: each run
+// starts a new line on screen, while text() keeps the text as written.
+class BlankRunLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override {
+        const QRect r =
+            fontMetrics().boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, shown());
+        const QMargins m = contentsMargins();
+        return {r.width() + m.left() + m.right() + 2, r.height() + m.top() + m.bottom()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignTop, shown());
+    }
+
+private:
+    QString shown() const {
+        static const QRegularExpression run(QStringLiteral(" {2,}"));
+        QString t = text();
+        t.replace(run, QStringLiteral("\n"));
+        return t;
+    }
+};
+
+} // namespace
 
 frmImpostazioni::frmImpostazioni(Modulo1& m, QWidget* mainWindow) : QWidget(nullptr, Qt::Dialog), m_(m) {
     setObjectName(QStringLiteral("frmImpostazioni"));
@@ -48,13 +84,12 @@ frmImpostazioni::frmImpostazioni(Modulo1& m, QWidget* mainWindow) : QWidget(null
         originsLayout->addWidget(origin_[i]);
     }
 
-    auto* note = new QLabel(QStringLiteral("Nota: questa impostazione non ha effetto sulla scheda") +
-                                QString(14, ' ') +
-                                QStringLiteral("\"Catasto\" nella quale il Centro del Sistema deve") +
-                                QString(15, ' ') + QStringLiteral("essere espresso in Sessagesimali."),
-                            this);
+    auto* note = new BlankRunLabel(QStringLiteral("Nota: questa impostazione non ha effetto sulla scheda") +
+                                       QString(14, ' ') +
+                                       QStringLiteral("\"Catasto\" nella quale il Centro del Sistema deve") +
+                                       QString(15, ' ') + QStringLiteral("essere espresso in Sessagesimali."),
+                                   this);
     note->setObjectName(QStringLiteral("Label1"));
-    note->setWordWrap(true);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));

@@ -80,8 +80,11 @@ frmInfo::frmInfo(QWidget* mainWindow) : QWidget(nullptr, Qt::Dialog), main_(main
     layout->setContentsMargins(18, 14, 18, 14);
     layout->addLayout(top);
     layout->addSpacing(14);
-    layout->addWidget(request);
-    layout->addWidget(addresses);
+    auto* contacts = new QVBoxLayout;
+    contacts->setSpacing(0);
+    contacts->addWidget(request);
+    contacts->addWidget(addresses);
+    layout->addLayout(contacts);
     layout->addLayout(bottom);
 
     PlaceOver(this, main_);
