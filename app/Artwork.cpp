@@ -184,7 +184,7 @@ QPixmap IconPixmap(int side) {
     p.drawRoundedRect(QRectF(1 * s, 1 * s, 62 * s, 62 * s), 12 * s, 12 * s);
 
     const MapFrame frame(QRectF(6 * s, 4 * s, 52 * s, 56 * s));
-    p.setPen(QPen(QColor(255, 255, 255, 70), std::max(0.6, 0.8 * s)));
+    p.setPen(QPen(QColor(0x6b, 0x93, 0xbb), std::max(0.6, 0.8 * s)));
     for (int lon = 8; lon <= 18; lon += 2)
         p.drawLine(frame.at(lon, South + 0.3), frame.at(lon, North - 0.3));
     for (int lat = 37; lat <= 46; lat += 2)

@@ -1,5 +1,6 @@
 #include "app/WindowPlacement.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -14,4 +15,12 @@ void PlaceOver(QWidget* dialog, QWidget* mainWindow) {
     }
     const QRect area = mainWindow->window()->frameGeometry();
     dialog->move(area.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+}
+
+void BringToFront(QWidget* window) {
+    window->show();
+    // The headless platform used by the tests cannot stack windows.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        window->raise();
+    window->activateWindow();
 }

@@ -4,6 +4,7 @@
 #include "app/Fonts.h"
 #include "app/Modulo1.h"
 #include "app/Startup.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowRegistry.h"
 #include "app/frmImpostazioni.h"
 #include "app/frmInfo.h"
@@ -133,9 +134,7 @@ void frmTervano::openConversionWindow(const QString& name) {
         chosen = CreateConversionWindow(name, m_, this);
     if (!chosen)
         return;
-    chosen->show();
-    chosen->raise();
-    chosen->activateWindow();
+    BringToFront(chosen);
     for (const QString& other : ConversionWindowNames()) {
         if (other == name)
             continue;
@@ -147,15 +146,11 @@ void frmTervano::openConversionWindow(const QString& name) {
 void frmTervano::openSettings() {
     if (!settings_)
         settings_ = new frmImpostazioni(m_, this);
-    settings_->show();
-    settings_->raise();
-    settings_->activateWindow();
+    BringToFront(settings_);
 }
 
 void frmTervano::openAbout() {
     if (!about_)
         about_ = new frmInfo(this);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    BringToFront(about_);
 }
