@@ -143,8 +143,16 @@ void frmImpostazioni::accept() {
 }
 
 void frmImpostazioni::keyPressEvent(QKeyEvent* event) {
+    // Dialog keys: Esc cancels; Enter presses the focused button, else "OK".
     if (event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            accept();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -106,7 +106,7 @@ void frmInfo::closeEvent(QCloseEvent* event) {
 }
 
 void frmInfo::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         close();
         return;
     }

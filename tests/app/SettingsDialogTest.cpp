@@ -134,3 +134,26 @@ TEST(SettingsDialog, MissingFolderIsCreatedOnOk) {
     EXPECT_EQ(f.readIni(), QByteArray("2\r\n1\r\n"));
     EXPECT_TRUE(f.fakes.messages.shown.empty());
 }
+
+TEST(SettingsDialog, EnterConfirmsUnlessAButtonHasTheFocus) {
+    {
+        SettingsDialogFixture f;
+        QPointer<frmImpostazioni> dialog = f.open();
+        f.click(dialog, "Option1_1");
+        QTest::keyClick(f.option(dialog, "Option1_1"), Qt::Key_Return);
+        EXPECT_EQ(f.readIni(), QByteArray("2\r\n1\r\n"));
+        EXPECT_EQ(f.m->AngleUnit, 2);
+    }
+    {
+        SettingsDialogFixture f;
+        QPointer<frmImpostazioni> dialog = f.open();
+        f.click(dialog, "Option1_1");
+        QWidget* cancel = dialog->findChild<QWidget*>(QStringLiteral("Command2"));
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+        FlushDeletes();
+        EXPECT_FALSE(dialog);
+        EXPECT_EQ(f.m->AngleUnit, 1);
+        EXPECT_FALSE(QFileInfo::exists(f.iniPath()));
+    }
+}
