@@ -14,6 +14,14 @@ bool Within(double v, double low, double high, bool valid) {
     return valid && v >= low && v <= high;
 }
 
+// Reading a sexagesimal angle adds a guard of 1e-11 to the packed value, which
+// puts a typed 49° about 3e-11° above 49: angles are compared with this much
+// slack so that a bound typed exactly is accepted, as the ranges include it.
+constexpr double AngleSlack = 1e-10;
+bool AngleWithin(double v, double low, double high, bool valid) {
+    return Within(v, low - AngleSlack, high + AngleSlack, valid);
+}
+
 // Longitude of the zone's central meridian in the convention of its system.
 double CentralMeridian(int zoneCode) {
     switch (zoneCode) {
@@ -59,15 +67,15 @@ PlanePoint Project(int systemCode, int zoneCode, double latitude, double longitu
 InputCheck CheckGeographicForPlane(int systemCode, double latitude, double longitude, bool latitudeValid,
                                    bool longitudeValid) {
     if (systemCode == ROMA40) {
-        if (!Within(latitude, 35.0, 49.0, latitudeValid))
+        if (!AngleWithin(latitude, 35.0, 49.0, latitudeValid))
             return {1, "VALORE DELLA LATITUDINE NON", ForSystemTail};
-        if (!Within(longitude, -7.0, 7.0, longitudeValid))
+        if (!AngleWithin(longitude, -7.0, 7.0, longitudeValid))
             return {2, "VALORE DELLA LONGITUDINE NON", ForSystemTail};
         return {};
     }
-    if (!Within(latitude, 1.0, 80.0, latitudeValid))
+    if (!AngleWithin(latitude, 1.0, 80.0, latitudeValid))
         return {1, "VALORE DELLA LATITUDINE", "NON AMMISSIBILE"};
-    if (!Within(longitude, 5.0, 25.0, longitudeValid))
+    if (!AngleWithin(longitude, 5.0, 25.0, longitudeValid))
         return {2, "VALORE DELLA LONGITUDINE", "NON AMMISSIBILE"};
     return {};
 }
