@@ -61,6 +61,12 @@ protected:
         }
     }
 
+    // The window has closed and been deleted (deletion is posted by Qt).
+    bool closed() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return current.isNull();
+    }
+
     QLineEdit* box(const char* name) const {
         return current->findChild<QLineEdit*>(QString::fromLatin1(name));
     }
