@@ -1,6 +1,8 @@
 #include "app/WindowRegistry.h"
 
 #include "app/Modulo1.h"
+#include "windows/frmGeoPia.h"
+#include "windows/frmPiaGeo.h"
 
 #include <QWidget>
 
@@ -11,13 +13,13 @@ QStringList ConversionWindowNames() {
 }
 
 bool ConversionWindowAvailable(const QString& name) {
-    Q_UNUSED(name);
-    return false;
+    return name == QLatin1String("frmGeoPia") || name == QLatin1String("frmPiaGeo");
 }
 
 QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWindow) {
-    Q_UNUSED(name);
-    Q_UNUSED(m);
-    Q_UNUSED(mainWindow);
+    if (name == QLatin1String("frmGeoPia"))
+        return new frmGeoPia(m, mainWindow);
+    if (name == QLatin1String("frmPiaGeo"))
+        return new frmPiaGeo(m, mainWindow);
     return nullptr;
 }
