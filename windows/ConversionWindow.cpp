@@ -168,6 +168,9 @@ void ConversionWindow::runLoad() {
     }
     updateGreenwichNotice();
     installKeyPreview();
+    // The cursor waits in the first coordinate box when the window appears.
+    if (!fields_.empty())
+        fields_.front()->edit()->setFocus(Qt::OtherFocusReason);
 }
 
 void ConversionWindow::installKeyPreview() {
@@ -183,6 +186,12 @@ bool ConversionWindow::eventFilter(QObject* watched, QEvent* event) {
             QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QStringLiteral("."),
                             key->isAutoRepeat(), ushort(key->count()));
             QApplication::sendEvent(watched, &point);
+            return true;
+        }
+        // Enter on a focused button presses it, so "ESEGUI" follows the last box's Enter.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && button->isEnabled()) {
+            button->click();
             return true;
         }
     }
