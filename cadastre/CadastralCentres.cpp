@@ -1,5 +1,7 @@
 #include "cadastre/CadastralCentres.h"
 
+#include "geodesy/TextNumbers.h"
+
 #include <array>
 
 namespace tervano {
@@ -86,6 +88,13 @@ CentreSelection SelectCentre(int index, CentreValues& centre) {
         text += row.provinces[i];
     }
     return {CentreSelection::Action::ShowCentre, text};
+}
+
+std::string FormatCentreValue(double v, bool tableLongitude, std::string_view decimalSeparator) {
+    // The blanks of a table longitude stand before the sign, so that a
+    // longitude west of Genova reads "  -1° ..." rather than "-  1° ...".
+    const std::string shown = FormatPattern(SexagesimalDisplayValue(v, 3), CentrePattern, decimalSeparator);
+    return tableLongitude ? "  " + shown : shown;
 }
 
 } // namespace tervano

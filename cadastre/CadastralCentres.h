@@ -48,4 +48,12 @@ struct CentreSelection {
 // by the centre check until a centre is typed). Any other index changes nothing.
 CentreSelection SelectCentre(int index, CentreValues& centre);
 
+// Display pattern of a centre value; the longitude of a table centre is
+// written after two blanks.
+inline constexpr const char* CentrePattern = "#0° 00' 00.000''";
+
+// A centre value (gg.ppssdddd) rendered for its display box, seconds to
+// three decimals; seconds that would round to 60.000 carry into the minutes.
+std::string FormatCentreValue(double v, bool tableLongitude, std::string_view decimalSeparator = ".");
+
 } // namespace tervano

@@ -82,3 +82,21 @@ TEST(CadastralCentres, TableIsCompleteAndEveryCentreIsAcceptable) {
     // 4.444 reads as 4° 44' 40''.
     EXPECT_NEAR(SexagesimalToDegrees(CentreAt(15).longitude), 4 + 44 / 60.0 + 40 / 3600.0, 1e-10);
 }
+
+TEST(CadastralCentres, DisplayCarriesSecondsAtThreeDecimals) {
+    EXPECT_EQ(FormatCentreValue(37.454724, false), "37° 45' 47.240''");
+    EXPECT_EQ(FormatCentreValue(6.0351129, true), "  6° 03' 51.129''");
+    EXPECT_EQ(FormatCentreValue(6.0351129, false), "6° 03' 51.129''");
+    // 59.9999999'' would round to 60.000: carried into minutes, then degrees.
+    EXPECT_EQ(FormatCentreValue(45.5959999999, false), "46° 00' 00.000''");
+    EXPECT_EQ(FormatCentreValue(45.12599996, false), "45° 13' 00.000''");
+    // Just below the carry the seconds round down to 59.999.
+    EXPECT_EQ(FormatCentreValue(45.12599994, false), "45° 12' 59.999''");
+    // West of Genova: the sign is on the whole value.
+    EXPECT_EQ(FormatCentreValue(-1.1117116, true), "  -1° 11' 17.116''");
+    EXPECT_EQ(FormatCentreValue(-1.1117116, false), "-1° 11' 17.116''");
+    EXPECT_EQ(FormatCentreValue(0.0, false), "0° 00' 00.000''");
+    // Seconds typed as 60 or more are shown as typed, not carried away.
+    EXPECT_EQ(FormatCentreValue(45.1275, false), "45° 12' 75.000''");
+    EXPECT_EQ(FormatCentreValue(41.5524399, false, ","), "41° 55' 24,399''");
+}
