@@ -1,6 +1,7 @@
 #include "app/WindowRegistry.h"
 
 #include "app/Modulo1.h"
+#include "cadastre/frmCatasto.h"
 
 #include <QWidget>
 
@@ -11,13 +12,11 @@ QStringList ConversionWindowNames() {
 }
 
 bool ConversionWindowAvailable(const QString& name) {
-    Q_UNUSED(name);
-    return false;
+    return name == QLatin1String("frmCatasto");
 }
 
 QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWindow) {
-    Q_UNUSED(name);
-    Q_UNUSED(m);
-    Q_UNUSED(mainWindow);
+    if (name == QLatin1String("frmCatasto"))
+        return new frmCatasto(m, mainWindow);
     return nullptr;
 }
