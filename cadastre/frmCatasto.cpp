@@ -25,8 +25,20 @@ using namespace tervano;
 
 namespace {
 
+// Metres with two decimals. The pattern writes its group blanks even before
+// the first digit, which would part a minus from its number ("-  226.11");
+// the minus is written next to the digits instead ("  -226.11"). Cadastral
+// X and Y are negative south and west of the centre.
 QString metres(double v) {
-    return CoordinateField::format(v, QString::fromUtf8(Patterns::MetresCm));
+    QString s = CoordinateField::format(v, QString::fromUtf8(Patterns::MetresCm));
+    if (s.startsWith(QLatin1Char('-'))) {
+        s.remove(0, 1);
+        qsizetype i = 0;
+        while (i < s.size() && s[i] == QLatin1Char(' '))
+            ++i;
+        s.insert(i, QLatin1Char('-'));
+    }
+    return s;
 }
 
 QStringList toLines(const std::vector<std::string>& lines) {
@@ -138,7 +150,7 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     text12_ = resultBox(QStringLiteral("Text12"), frame4_);
 
     for (CoordinateField* f : {nord_, est_, x_, y_})
-        f->setPattern(QString::fromUtf8(Patterns::MetresCm));
+        f->setFormatter([](const CoordinateField& field) { return metres(field.value()); });
 
     const auto pairFrame = [](QGroupBox* frame, const QString& first, QWidget* a, const QString& second,
                               QWidget* b) {

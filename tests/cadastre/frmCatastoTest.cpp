@@ -339,6 +339,8 @@ TEST_F(CatastoWindow, PrintedBlockLineByLine) {
         EXPECT_EQ(lines[8 + block0.size() + i].bold, block1[i].bold) << i;
     }
     EXPECT_EQ(text("Text7"), "4 180 000.00");
+    // The minus stays with the digits of a negative coordinate.
+    EXPECT_EQ(text("Text14").trimmed(), "-2 000.00");
     EXPECT_FALSE(get("Text3")->text().isEmpty()); // changing tab clears nothing
 }
 
