@@ -2,6 +2,8 @@
 
 #include "app/Modulo1.h"
 #include "cadastre/frmCatasto.h"
+#include "windows/frmGeoPia.h"
+#include "windows/frmPiaGeo.h"
 
 #include <QWidget>
 
@@ -12,10 +14,15 @@ QStringList ConversionWindowNames() {
 }
 
 bool ConversionWindowAvailable(const QString& name) {
-    return name == QLatin1String("frmCatasto");
+    return name == QLatin1String("frmGeoPia") || name == QLatin1String("frmPiaGeo") ||
+           name == QLatin1String("frmCatasto");
 }
 
 QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWindow) {
+    if (name == QLatin1String("frmGeoPia"))
+        return new frmGeoPia(m, mainWindow);
+    if (name == QLatin1String("frmPiaGeo"))
+        return new frmPiaGeo(m, mainWindow);
     if (name == QLatin1String("frmCatasto"))
         return new frmCatasto(m, mainWindow);
     return nullptr;

@@ -279,7 +279,14 @@ void ConversionWindow::onExit() {
 void ConversionWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        if (mainWindow_)
+        // The menu opens the chosen window before closing the others: the main
+        // window comes back only when no other conversion window stays open.
+        bool otherOpen = false;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* other = qobject_cast<ConversionWindow*>(w);
+            otherOpen = otherOpen || (other && other != this && !other->unloaded_ && other->isVisible());
+        }
+        if (mainWindow_ && !otherOpen)
             mainWindow_->setEnabled(true);
         if (m.PrinterPresent && m.QueueOpen &&
             showMessage({QStringLiteral("LA CODA DI STAMPA NON E' VUOTA,"),
