@@ -393,3 +393,14 @@ TEST_F(OtherWindows, NeverOfferToPasteCadastralCoordinates) {
     catasto->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
     EXPECT_TRUE(pasteOffered(catasto));
 }
+
+TEST_F(CatastoWindow, CassiniNumberBeyondADoubleIsRefused) {
+    pickCentre(14);
+    showTab(1);
+    type("Text9", "1E400");
+    type("Text10", "0");
+    execute();
+    EXPECT_EQ(lastMessage(), "VALORE DELLA COORDINATA X\rNON AMMISSIBILE");
+    EXPECT_EQ(focus(), get("Text9"));
+    EXPECT_TRUE(text("Text11").isEmpty());
+}
