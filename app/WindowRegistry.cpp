@@ -1,6 +1,7 @@
 #include "app/WindowRegistry.h"
 
 #include "app/Modulo1.h"
+#include "cadastre/frmCatasto.h"
 #include "windows/frmGeoPia.h"
 #include "windows/frmPiaGeo.h"
 
@@ -13,7 +14,8 @@ QStringList ConversionWindowNames() {
 }
 
 bool ConversionWindowAvailable(const QString& name) {
-    return name == QLatin1String("frmGeoPia") || name == QLatin1String("frmPiaGeo");
+    return name == QLatin1String("frmGeoPia") || name == QLatin1String("frmPiaGeo") ||
+           name == QLatin1String("frmCatasto");
 }
 
 QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWindow) {
@@ -21,5 +23,7 @@ QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWi
         return new frmGeoPia(m, mainWindow);
     if (name == QLatin1String("frmPiaGeo"))
         return new frmPiaGeo(m, mainWindow);
+    if (name == QLatin1String("frmCatasto"))
+        return new frmCatasto(m, mainWindow);
     return nullptr;
 }
