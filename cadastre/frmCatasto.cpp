@@ -507,3 +507,8 @@ void frmCatasto::printBlock(PrintQueue& q) {
     }
     printBlockEnd(q);
 }
+
+// The window opens on the list of centres: the centre comes first.
+QWidget* frmCatasto::initialFocus() const {
+    return combo_;
+}

@@ -22,6 +22,7 @@ public:
 
 protected:
     void loadDefaults() override;
+    QWidget* initialFocus() const override;
     bool acceptsPasteKind(int kind) const override;
     void execute() override;
     void copyCoordinates() override;

@@ -168,9 +168,12 @@ void ConversionWindow::runLoad() {
     }
     updateGreenwichNotice();
     installKeyPreview();
-    // The cursor waits in the first coordinate box when the window appears.
-    if (!fields_.empty())
-        fields_.front()->edit()->setFocus(Qt::OtherFocusReason);
+    if (QWidget* first = initialFocus())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* ConversionWindow::initialFocus() const {
+    return fields_.empty() ? nullptr : fields_.front()->edit();
 }
 
 void ConversionWindow::installKeyPreview() {
