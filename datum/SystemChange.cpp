@@ -52,6 +52,16 @@ double FalseEast(int zone) {
     }
 }
 
+// A typed sexagesimal angle carries a guard of about 3e-11° (49° reads as
+// 49.00000000003): angle bounds are compared with this much slack so that a
+// bound typed exactly is accepted, as the ranges include their bounds.
+constexpr double AngleSlack = 1e-10;
+
+// True when v lies outside [low, high]; a value that is not a number is outside.
+bool Outside(double v, double low, double high) {
+    return !(v >= low && v <= high);
+}
+
 ChangeOutcome Refuse(const char* first, const char* second, ChangeField focus) {
     ChangeOutcome out;
     out.status = ChangeStatus::Refused;
@@ -116,12 +126,12 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
     if (sourceRoma && in.LongitudeOrigin == 2)
         lambda = lambda - monteMario;
 
-    if (in.latitude < 35.0 || in.latitude > 49.0)
+    if (Outside(in.latitude, 35.0 - AngleSlack, 49.0 + AngleSlack))
         return Refuse("VALORE DELLA LATITUDINE", "NON AMMESSO DAL PROGRAMMA", ChangeField::Latitude);
-    if (sourceRoma && (lambda < -7.0 || lambda > 7.0))
+    if (sourceRoma && Outside(lambda, -7.0 - AngleSlack, 7.0 + AngleSlack))
         return Refuse("VALORE DELLA LONGITUDINE NON", "AMMISSIBILE PER IL SISTEMA INDICATO",
                       ChangeField::Longitude);
-    if (!sourceRoma && (lambda < 5.0 || lambda > 19.0))
+    if (!sourceRoma && Outside(lambda, 5.0 - AngleSlack, 19.0 + AngleSlack))
         return Refuse("VALORE DELLA LONGITUDINE", "NON AMMISSIBILE", ChangeField::Longitude);
 
     ChangeOutcome out;
@@ -173,13 +183,13 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
     double north = in.north;
     double east = in.east;
 
-    if (north < 3800000.0 || north > 5500000.0)
+    if (Outside(north, 3800000.0, 5500000.0))
         return Refuse("VALORE DELLA COORDINATA NORD", "NON AMMESSO DAL PROGRAMMA", ChangeField::North);
-    if (sourceRoma && (east < 1100000.0 || east > 3000000.0))
+    if (sourceRoma && Outside(east, 1100000.0, 3000000.0))
         return Refuse("VALORE DELLA COORDINATA EST NON", "AMMISSIBILE PER IL SISTEMA INDICATO",
                       ChangeField::East);
     if (!sourceRoma) {
-        if (east < 50000.0 || east > 1000000.0)
+        if (Outside(east, 50000.0, 1000000.0))
             return Refuse("VALORE DELLA COORDINATA EST", "NON AMMISSIBILE PER IL SISTEMA INDICATO",
                           ChangeField::East);
         if (in.zoneNumber != 32 && in.zoneNumber != 33 && in.zoneNumber != 34)
@@ -212,15 +222,15 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
     };
     switch (out.SourceZone) {
     case UTM32:
-        if (east < 280000.0 || east > 797000.0)
+        if (Outside(east, 280000.0, 797000.0))
             return zoneEastRefused();
         break;
     case UTM33:
-        if (east < 223000.0 || east > 786000.0)
+        if (Outside(east, 223000.0, 786000.0))
             return zoneEastRefused();
         break;
     case UTM34:
-        if (east < 215000.0 || east > 301000.0)
+        if (Outside(east, 215000.0, 301000.0))
             return zoneEastRefused();
         break;
     case GBEst: {

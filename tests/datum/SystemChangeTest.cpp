@@ -50,6 +50,7 @@ TEST(SystemChangeGeographic, RangeChecksInOrderWithTheirMessages) {
     EXPECT_EQ(r.focus, ChangeField::Latitude);
     EXPECT_EQ(r.message, "VALORE DELLA LATITUDINE\rNON AMMESSO DAL PROGRAMMA");
     EXPECT_EQ(Geo(ED50, WGS84, 49.0001, 12.0).focus, ChangeField::Latitude);
+    EXPECT_EQ(Geo(ED50, WGS84, std::nan(""), 12.0).focus, ChangeField::Latitude); // never slips through
 
     r = Geo(ROMA40, ED50, 42.0, 7.0001);
     EXPECT_EQ(r.status, ChangeStatus::Refused);
@@ -137,6 +138,7 @@ TEST(SystemChangePlane, RangeChecksInOrderWithTheirMessages) {
     EXPECT_EQ(r.focus, ChangeField::North);
     EXPECT_EQ(r.message, "VALORE DELLA COORDINATA NORD\rNON AMMESSO DAL PROGRAMMA");
     EXPECT_EQ(Plane(ED50, ROMA40, 5500000.01, 500000.0, 32).focus, ChangeField::North);
+    EXPECT_EQ(Plane(ED50, ROMA40, 4600000.0, std::nan(""), 32).focus, ChangeField::East);
 
     r = Plane(ROMA40, ED50, 4600000.0, 1099999.99);
     EXPECT_EQ(r.focus, ChangeField::East);
