@@ -8,7 +8,7 @@ class QWidget;
 // tests can replace them: message boxes, the printer, the settings file
 // location and ending the process.
 
-enum class MessageIcon { Stop, Exclamation, Information };
+enum class MessageIcon { Stop, Exclamation, Information, None };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 

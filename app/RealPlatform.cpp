@@ -27,6 +27,9 @@ MessageAnswer QtMessageService::show(QWidget* parent, const QString& text, Messa
     case MessageIcon::Information:
         box.setIcon(QMessageBox::Information);
         break;
+    case MessageIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
     }
     if (buttons == MessageButtons::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);

@@ -2,6 +2,7 @@
 
 #include "app/Modulo1.h"
 #include "cadastre/frmCatasto.h"
+#include "datum/frmSistemi.h"
 #include "windows/frmGeoPia.h"
 #include "windows/frmPiaGeo.h"
 
@@ -15,7 +16,7 @@ QStringList ConversionWindowNames() {
 
 bool ConversionWindowAvailable(const QString& name) {
     return name == QLatin1String("frmGeoPia") || name == QLatin1String("frmPiaGeo") ||
-           name == QLatin1String("frmCatasto");
+           name == QLatin1String("frmSistemi") || name == QLatin1String("frmCatasto");
 }
 
 QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWindow) {
@@ -23,6 +24,8 @@ QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWi
         return new frmGeoPia(m, mainWindow);
     if (name == QLatin1String("frmPiaGeo"))
         return new frmPiaGeo(m, mainWindow);
+    if (name == QLatin1String("frmSistemi"))
+        return new frmSistemi(m, mainWindow);
     if (name == QLatin1String("frmCatasto"))
         return new frmCatasto(m, mainWindow);
     return nullptr;

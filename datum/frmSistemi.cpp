@@ -1,0 +1,493 @@
+#include "datum/frmSistemi.h"
+
+#include "app/Modulo1.h"
+#include "datum/CommonPointSearch.h"
+#include "datum/SystemChange.h"
+#include "geodesy/ReferenceSystems.h"
+#include "windows/CoordinateField.h"
+#include "windows/WindowDecorations.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <cmath>
+
+using namespace tervano;
+
+namespace {
+
+const char* const SystemNames[3] = {"ROMA40", "ED50", "WGS84"};
+const char* const GeographicCaptions[3] = {"ROMA40", "ED50", "WGS84"};
+const char* const PlaneCaptions[3] = {"GAUSS-BOAGA", "UTM (ED50)", "UTM (WGS84)"};
+const char* const PlaneFrames[3] = {"Coordinate piane GAUSS BOAGA", "Coordinate piane UTM-ED50",
+                                    "Coordinate piane UTM-WGS84"};
+const char* const GreenwichNotice = "ATTENZIONE:          Long. da Greenwich";
+
+QString GeographicFrame(int system) {
+    return QStringLiteral("Coordinate geografiche ") + QString::fromLatin1(SystemNames[system - 1]);
+}
+
+// "  (Fuso 32)" ... for the UTM zones, nothing for the ROMA40 ones.
+QString ZoneSuffix(int zone) {
+    return zone >= UTM32 && zone <= UTM34 ? QStringLiteral("  (Fuso %1)").arg(31 + zone) : QString();
+}
+
+QGroupBox* OptionFrame(QWidget* parent, const QString& name, const QString& title, const QString& group,
+                       QButtonGroup** buttons, std::array<QRadioButton*, 3>& options) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(name);
+    *buttons = new QButtonGroup(frame);
+    (*buttons)->setObjectName(group);
+    auto* l = new QVBoxLayout(frame);
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QRadioButton(frame);
+        b->setObjectName(QStringLiteral("%1_%2").arg(group).arg(i));
+        (*buttons)->addButton(b, i);
+        l->addWidget(b);
+        options[size_t(i)] = b;
+    }
+    return frame;
+}
+
+// A typed value that did not fit a double stays out of every range.
+double Checked(const CoordinateField* f) {
+    return f->valid() ? f->value() : HUGE_VAL;
+}
+
+} // namespace
+
+frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
+    : ConversionWindow(model, mainWindow, QStringLiteral("frmSistemi"),
+                       QStringLiteral("Passaggio fra Sistemi")) {
+    QGroupBox* frame2 = OptionFrame(this, QStringLiteral("Frame2"), QStringLiteral("Sistema di partenza"),
+                                    QStringLiteral("Option1"), &option1_, sourceOptions_);
+    QGroupBox* frame4 = OptionFrame(this, QStringLiteral("Frame4"), QStringLiteral("Sistema di arrivo"),
+                                    QStringLiteral("Option2"), &option2_, targetOptions_);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+
+    // Tab 0: latitude and longitude.
+    auto* geographic = new QWidget;
+    frame1_ = new QGroupBox(geographic);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    latitude_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text5"),
+                                    QStringLiteral("Text1"), frame1_);
+    latitude_->setAngleRole(CoordinateField::AngleRole::Latitude);
+    longitude_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text6"),
+                                     QStringLiteral("Text2"), frame1_);
+    longitude_->setAngleRole(CoordinateField::AngleRole::Longitude);
+    label8_ = new QLabel(QString::fromLatin1(GreenwichNotice), frame1_);
+    label8_->setObjectName(QStringLiteral("Label8"));
+    StyleNotice(label8_);
+    auto* g1 = new QGridLayout(frame1_);
+    g1->addWidget(MakeRowLabel(frame1_, QStringLiteral("Label1"), QStringLiteral("φ =")), 0, 0);
+    g1->addWidget(latitude_, 0, 1);
+    g1->addWidget(MakeRowLabel(frame1_, QStringLiteral("Label2"), QStringLiteral("λ =")), 1, 0);
+    g1->addWidget(longitude_, 1, 1);
+    g1->addWidget(label8_, 2, 0, 1, 2);
+    g1->setColumnStretch(1, 1);
+
+    frame3_ = new QGroupBox(geographic);
+    frame3_->setObjectName(QStringLiteral("Frame3"));
+    text3_ = new QLineEdit(frame3_);
+    text3_->setObjectName(QStringLiteral("Text3"));
+    text4_ = new QLineEdit(frame3_);
+    text4_->setObjectName(QStringLiteral("Text4"));
+    label5_ = new QLabel(QString::fromLatin1(GreenwichNotice), frame3_);
+    label5_->setObjectName(QStringLiteral("Label5"));
+    StyleNotice(label5_);
+    auto* g3 = new QGridLayout(frame3_);
+    g3->addWidget(MakeRowLabel(frame3_, QStringLiteral("Label4"), QStringLiteral("φ =")), 0, 0);
+    g3->addWidget(text3_, 0, 1);
+    g3->addWidget(MakeRowLabel(frame3_, QStringLiteral("Label3"), QStringLiteral("λ =")), 1, 0);
+    g3->addWidget(text4_, 1, 1);
+    g3->addWidget(label5_, 2, 0, 1, 2);
+    g3->setColumnStretch(1, 1);
+    auto* geoLayout = new QHBoxLayout(geographic);
+    geoLayout->addWidget(frame1_, 1);
+    geoLayout->addWidget(frame3_, 1);
+
+    // Tab 1: North, East and the UTM zone number.
+    auto* plane = new QWidget;
+    frame6_ = new QGroupBox(plane);
+    frame6_->setObjectName(QStringLiteral("Frame6"));
+    north_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text9"),
+                                 QStringLiteral("Text7"), frame6_);
+    north_->setToolTips(QStringLiteral("Coordinata Nord in metri"));
+    east_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text10"),
+                                QStringLiteral("Text8"), frame6_);
+    east_->setToolTips(QStringLiteral("Coordinata Est in metri"));
+    zone_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text14"),
+                                QStringLiteral("Text13"), frame6_);
+    zone_->setToolTips(QStringLiteral("Numero del fuso UTM (32, 33 o 34)"));
+    zone_->setFormatter(
+        [](const CoordinateField& f) { return CoordinateField::format(f.value(), QStringLiteral("##")); });
+    label14_ = MakeRowLabel(frame6_, QStringLiteral("Label14"), QStringLiteral("Fuso"));
+    auto* g6 = new QGridLayout(frame6_);
+    g6->addWidget(MakeRowLabel(frame6_, QStringLiteral("Label15"), QStringLiteral("N =")), 0, 0);
+    g6->addWidget(north_, 0, 1);
+    g6->addWidget(MakeRowLabel(frame6_, QStringLiteral("Label16"), QStringLiteral("E =")), 1, 0);
+    g6->addWidget(east_, 1, 1);
+    g6->addWidget(label14_, 2, 0);
+    g6->addWidget(zone_, 2, 1, Qt::AlignLeft);
+    zone_->setFixedWidth(60);
+    g6->setColumnStretch(1, 1);
+
+    frame5_ = new QGroupBox(plane);
+    frame5_->setObjectName(QStringLiteral("Frame5"));
+    text11_ = new QLineEdit(frame5_);
+    text11_->setObjectName(QStringLiteral("Text11"));
+    text12_ = new QLineEdit(frame5_);
+    text12_->setObjectName(QStringLiteral("Text12"));
+    text15_ = new QLineEdit(frame5_);
+    text15_->setObjectName(QStringLiteral("Text15"));
+    text15_->setFixedWidth(60);
+    label11_ = MakeRowLabel(frame5_, QStringLiteral("Label11"), QStringLiteral("Fuso"));
+    auto* g5 = new QGridLayout(frame5_);
+    g5->addWidget(MakeRowLabel(frame5_, QStringLiteral("Label12"), QStringLiteral("N =")), 0, 0);
+    g5->addWidget(text11_, 0, 1);
+    g5->addWidget(MakeRowLabel(frame5_, QStringLiteral("Label13"), QStringLiteral("E =")), 1, 0);
+    g5->addWidget(text12_, 1, 1);
+    g5->addWidget(label11_, 2, 0);
+    g5->addWidget(text15_, 2, 1, Qt::AlignLeft);
+    g5->setColumnStretch(1, 1);
+    auto* planeLayout = new QHBoxLayout(plane);
+    planeLayout->addWidget(frame6_, 1);
+    planeLayout->addWidget(frame5_, 1);
+
+    tabs_->addTab(geographic, QStringLiteral("GEOGRAFICHE"));
+    tabs_->addTab(plane, QStringLiteral("PIANE"));
+
+    // Results are shown only; each tab empties its own.
+    for (QLineEdit* r : {text3_, text4_, text11_, text12_, text15_}) {
+        r->setReadOnly(true);
+        r->setAlignment(Qt::AlignCenter);
+        r->setFocusPolicy(Qt::ClickFocus);
+    }
+    for (CoordinateField* f : {latitude_, longitude_, north_, east_, zone_}) {
+        addInputField(f);
+        connect(f, &CoordinateField::displayClicked, this, [this] { emptyTabResults(); });
+    }
+
+    QGroupBox* frame7 = makePointNameFrame(QStringLiteral("Frame7"), QStringLiteral("Text16"), &pointName_);
+    QWidget* unitRow = makeUnitRow(QStringLiteral("Label9"), QStringLiteral("Label10"));
+    label9_ = unitRow->findChild<QLabel*>(QStringLiteral("Label9"));
+    label10_ = unitRow->findChild<QLabel*>(QStringLiteral("Label10"));
+
+    auto* frame9 = new QGroupBox(this);
+    frame9->setObjectName(QStringLiteral("Frame9"));
+    QBoxLayout* buttons = buttonPanel(true);
+    buttons->addStretch(1);
+    frame9->setLayout(buttons);
+
+    auto* systems = new QHBoxLayout;
+    systems->addWidget(frame2, 1);
+    systems->addWidget(frame4, 1);
+    auto* middle = new QVBoxLayout;
+    middle->addLayout(systems);
+    middle->addWidget(tabs_);
+    middle->addWidget(frame7);
+    middle->addWidget(unitRow);
+    middle->addStretch(1);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(middle, 1);
+    top->addWidget(frame9, 0);
+
+    connect(option1_, &QButtonGroup::idClicked, this, &frmSistemi::sourceClicked);
+    connect(option2_, &QButtonGroup::idClicked, this, &frmSistemi::targetClicked);
+    connect(tabs_, &QTabWidget::currentChanged, this, &frmSistemi::tabClicked);
+
+    runLoad();
+    tabs_->tabBar()->installEventFilter(this);
+}
+
+bool frmSistemi::planeTab() const {
+    return tabs_->currentIndex() == 1;
+}
+
+void frmSistemi::loadDefaults() {
+    m.ScaleFactor = ScaleFactorUTM;
+    tabs_->blockSignals(true);
+    tabs_->setCurrentIndex(0);
+    tabs_->blockSignals(false);
+    sourceOptions_[0]->setChecked(true);
+    sourceClicked(0);
+    targetOptions_[1]->setChecked(true);
+    targetClicked(1);
+    SourceSystem = ROMA40;
+    TargetSystem = ED50;
+    SourceZone = 0;
+    TargetZone = 0;
+    applyCaptions(false);
+}
+
+bool frmSistemi::acceptsPasteKind(int kind) const {
+    return planeTab() ? kind == 1 : kind == 2 || kind == 4;
+}
+
+void frmSistemi::updateGreenwichNotice() {
+    label8_->setVisible(SourceSystem == ROMA40 && greenwichLongitudes());
+    label5_->setVisible(TargetSystem == ROMA40 && greenwichLongitudes());
+}
+
+void frmSistemi::applyCaptions(bool tabFocus) {
+    const bool plane = planeTab();
+    for (size_t i = 0; i < 3; ++i) {
+        const QString caption = QString::fromLatin1(plane ? PlaneCaptions[i] : GeographicCaptions[i]);
+        sourceOptions_[i]->setText(caption);
+        targetOptions_[i]->setText(caption);
+    }
+    frame1_->setTitle(GeographicFrame(SourceSystem));
+    frame3_->setTitle(GeographicFrame(TargetSystem) +
+                      (tabFocus && TargetSystem == ROMA40 ? QStringLiteral(" ") : QString()));
+    if (tabFocus || !(plane && SourceSystem == ED50))
+        frame6_->setTitle(QString::fromLatin1(PlaneFrames[SourceSystem - 1]));
+    else
+        frame6_->setTitle(QStringLiteral("Coordinate piane UTM (ED50)"));
+    frame5_->setTitle(QString::fromLatin1(PlaneFrames[TargetSystem - 1]));
+    updateGreenwichNotice();
+    const bool sourceZone = SourceSystem != ROMA40;
+    label14_->setVisible(sourceZone);
+    zone_->setVisible(sourceZone);
+    const bool targetZone = TargetSystem != ROMA40;
+    label11_->setVisible(targetZone);
+    text15_->setVisible(targetZone);
+}
+
+void frmSistemi::emptyTabResults() {
+    if (planeTab()) {
+        text11_->clear();
+        text12_->clear();
+        text15_->clear();
+    } else {
+        text3_->clear();
+        text4_->clear();
+    }
+}
+
+void frmSistemi::sourceClicked(int index) {
+    command(6)->setEnabled(false);
+    command(4)->setEnabled(false);
+    emptyTabResults();
+    SourceSystem = index + 1;
+    for (int i = 0; i < 3; ++i)
+        targetOptions_[size_t(i)]->setEnabled(i != index);
+    applyCaptions(false);
+    if (planeTab() && SourceSystem != ROMA40)
+        zone_->display()->setText(CoordinateField::format(zone_->value(), QStringLiteral("##")));
+}
+
+void frmSistemi::targetClicked(int index) {
+    command(6)->setEnabled(false);
+    emptyTabResults();
+    command(4)->setEnabled(false);
+    TargetSystem = index + 1;
+    for (int i = 0; i < 3; ++i)
+        sourceOptions_[size_t(i)]->setEnabled(i != index);
+    applyCaptions(false);
+}
+
+void frmSistemi::tabClicked(int index) {
+    command(6)->setEnabled(false);
+    // The copy belongs to the result of the tab it was computed on.
+    command(4)->setEnabled(false);
+    const bool plane = index == 1;
+    label9_->setVisible(!plane);
+    label10_->setVisible(!plane);
+    const int kind = m.CopiedCoordinates.CopiedKind;
+    command(5)->setEnabled(plane ? kind == 1 : kind == 2 || kind == 4);
+    applyCaptions(true);
+    (plane ? north_ : latitude_)->showEdit(true);
+}
+
+bool frmSistemi::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tabs_->tabBar() && event->type() == QEvent::FocusIn)
+        applyCaptions(true);
+    return ConversionWindow::eventFilter(watched, event);
+}
+
+CoordinateField* frmSistemi::nextField(CoordinateField* field) const {
+    if (field == latitude_)
+        return longitude_;
+    if (field == north_)
+        return east_;
+    if (field == east_ && SourceSystem != ROMA40)
+        return zone_;
+    return nullptr;
+}
+
+void frmSistemi::clearCoordinates() {
+    const bool plane = planeTab();
+    if (plane) {
+        north_->clear();
+        east_->clear();
+        if (SourceSystem != ROMA40)
+            zone_->clear();
+    } else {
+        latitude_->clear();
+        longitude_->clear();
+    }
+    emptyTabResults();
+    (plane ? north_ : latitude_)->showEdit(true);
+    for (int i : {4, 1, 6, 3})
+        command(i)->setEnabled(false);
+}
+
+void frmSistemi::InternalErrorBox(int code) {
+    m.platform.messages.show(this, QString::fromStdString(InternalErrorText(code)), MessageIcon::None);
+    m.platform.process.endNow();
+}
+
+void frmSistemi::execute() {
+    if (planeTab())
+        executePlane();
+    else
+        executeGeographic();
+}
+
+void frmSistemi::executeGeographic() {
+    const ChangeOutcome r = ChangeGeographic(m.commonPoints, {SourceSystem, TargetSystem, m.LongitudeOrigin,
+                                                              Checked(latitude_), Checked(longitude_)});
+    if (r.poorReliability)
+        m.platform.messages.show(this, QString::fromStdString(PoorReliabilityText()),
+                                 MessageIcon::Information);
+    switch (r.status) {
+    case ChangeStatus::InternalError:
+        InternalErrorBox(r.internalErrorCode);
+        return;
+    case ChangeStatus::Refused:
+        reportInputError(r.focus == ChangeField::Latitude ? latitude_ : longitude_,
+                         {QString::fromStdString(r.message)}, MessageIcon::Exclamation);
+        return;
+    case ChangeStatus::NotComputable:
+        m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
+        return;
+    case ChangeStatus::Done:
+        break;
+    }
+    SourceZone = r.SourceZone;
+    TargetZone = r.TargetZone;
+    resultLatitude_ = r.latitude;
+    resultLongitude_ = r.longitude;
+    const std::string separator = QString(QLocale().decimalPoint()).toStdString();
+    text3_->setText(QString::fromStdString(FormatChangeAngle(r.latitude, m.AngleUnit, separator)));
+    text4_->setText(QString::fromStdString(FormatChangeAngle(r.longitude, m.AngleUnit, separator)));
+    acceptResult();
+}
+
+void frmSistemi::executePlane() {
+    // The zone number is the typed value rounded to an integer, 0 when empty.
+    const double typedZone = Checked(zone_);
+    const int zoneNumber = std::abs(typedZone) < 1e6 ? int(std::lround(typedZone)) : 0;
+    const ChangeOutcome r = ChangePlane(
+        m.commonPoints, {SourceSystem, TargetSystem, Checked(north_), Checked(east_), zoneNumber});
+    if (r.poorReliability)
+        m.platform.messages.show(this, QString::fromStdString(PoorReliabilityText()),
+                                 MessageIcon::Information);
+    switch (r.status) {
+    case ChangeStatus::InternalError:
+        InternalErrorBox(r.internalErrorCode);
+        return;
+    case ChangeStatus::Refused: {
+        CoordinateField* f = r.focus == ChangeField::North  ? north_
+                             : r.focus == ChangeField::East ? east_
+                                                            : zone_;
+        reportInputError(f, {QString::fromStdString(r.message)}, MessageIcon::Exclamation);
+        return;
+    }
+    case ChangeStatus::NotComputable:
+        m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
+        return;
+    case ChangeStatus::Done:
+        break;
+    }
+    SourceZone = r.SourceZone;
+    TargetZone = r.TargetZone;
+    if (r.ResultZoneNumber != 0)
+        ResultZoneNumber = r.ResultZoneNumber;
+    resultNorth_ = r.north;
+    resultEast_ = r.east;
+    text11_->setText(CoordinateField::format(r.north, QStringLiteral("# ### ##0")));
+    text12_->setText(CoordinateField::format(r.east, QStringLiteral("# ### ##0")));
+    text15_->setText(CoordinateField::format(ResultZoneNumber, QStringLiteral("##")));
+    acceptResult();
+}
+
+void frmSistemi::copyCoordinates() {
+    CopiedCoordinatesRecord& c = m.CopiedCoordinates;
+    if (planeTab()) {
+        c.North = resultNorth_;
+        c.East = resultEast_;
+        c.UtmZone = ResultZoneNumber;
+        c.CopiedKind = 1;
+    } else {
+        c.Latitude = resultLatitude_;
+        c.Longitude = resultLongitude_;
+        c.CopiedKind = 2;
+    }
+    command(5)->setEnabled(true);
+}
+
+void frmSistemi::pasteCoordinates() {
+    const CopiedCoordinatesRecord& c = m.CopiedCoordinates;
+    if (planeTab()) {
+        north_->pasteNumber(c.North);
+        east_->pasteNumber(c.East);
+        if (TargetZone >= UTM32 && TargetZone <= UTM34)
+            zone_->pasteNumber(c.UtmZone);
+    } else {
+        latitude_->pasteAngle(c.Latitude);
+        longitude_->pasteAngle(c.Longitude);
+    }
+    emptyTabResults();
+}
+
+QString frmSistemi::printTitle() const {
+    return QStringLiteral("PASSAGGIO FRA SISTEMI DI RIFERIMENTO");
+}
+
+void frmSistemi::printBlock(PrintQueue& q) {
+    const QString greenwich = QStringLiteral("  (Long. da Greenwich)");
+    const bool plane = planeTab();
+    q.setFont(11, false);
+    q.printLine({m.HeaderPoint, pointName_->text()});
+    q.printLine();
+    q.setFont(11, true);
+    q.printLine({QStringLiteral("Sistema Geodetico: "), QString::fromLatin1(SystemNames[SourceSystem - 1])});
+    q.setFont(11, false);
+    if (plane) {
+        q.printLine({frame6_->title(), ZoneSuffix(SourceZone)});
+        q.printLine({QStringLiteral("Nord: "), north_->displayText(), m.GapWide, QStringLiteral("Est: "),
+                     east_->displayText()});
+    } else {
+        q.printLine(
+            {frame1_->title(), SourceSystem == ROMA40 && greenwichLongitudes() ? greenwich : QString()});
+        q.printLine({QStringLiteral("Latitudine: "), latitude_->displayText(), m.GapWide,
+                     QStringLiteral("Longitudine: "), longitude_->displayText()});
+    }
+    q.printLine();
+    q.setFont(11, true);
+    q.printLine({QStringLiteral("Sistema Geodetico: "), QString::fromLatin1(SystemNames[TargetSystem - 1])});
+    q.setFont(11, false);
+    if (plane) {
+        q.printLine({frame5_->title(), ZoneSuffix(TargetZone)});
+        q.printLine(
+            {QStringLiteral("Nord: "), text11_->text(), m.GapWide, QStringLiteral("Est: "), text12_->text()});
+    } else {
+        q.printLine(
+            {frame3_->title(), TargetSystem == ROMA40 && greenwichLongitudes() ? greenwich : QString()});
+        q.printLine({QStringLiteral("Latitudine: "), text3_->text(), m.GapWide,
+                     QStringLiteral("Longitudine: "), text4_->text()});
+    }
+    printBlockEnd(q);
+}
