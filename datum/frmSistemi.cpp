@@ -96,6 +96,7 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     g1->addWidget(longitude_, 1, 1);
     g1->addWidget(label8_, 2, 0, 1, 2);
     g1->setColumnStretch(1, 1);
+    g1->setRowStretch(3, 1);
 
     frame3_ = new QGroupBox(geographic);
     frame3_->setObjectName(QStringLiteral("Frame3"));
@@ -113,6 +114,7 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     g3->addWidget(text4_, 1, 1);
     g3->addWidget(label5_, 2, 0, 1, 2);
     g3->setColumnStretch(1, 1);
+    g3->setRowStretch(3, 1);
     auto* geoLayout = new QHBoxLayout(geographic);
     geoLayout->addWidget(frame1_, 1);
     geoLayout->addWidget(frame3_, 1);
@@ -142,6 +144,7 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     g6->addWidget(zone_, 2, 1, Qt::AlignLeft);
     zone_->setFixedWidth(60);
     g6->setColumnStretch(1, 1);
+    g6->setRowStretch(3, 1);
 
     frame5_ = new QGroupBox(plane);
     frame5_->setObjectName(QStringLiteral("Frame5"));
@@ -161,6 +164,7 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     g5->addWidget(label11_, 2, 0);
     g5->addWidget(text15_, 2, 1, Qt::AlignLeft);
     g5->setColumnStretch(1, 1);
+    g5->setRowStretch(3, 1);
     auto* planeLayout = new QHBoxLayout(plane);
     planeLayout->addWidget(frame6_, 1);
     planeLayout->addWidget(frame5_, 1);
@@ -168,6 +172,12 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     tabs_->addTab(geographic, QStringLiteral("GEOGRAFICHE"));
     tabs_->addTab(plane, QStringLiteral("PIANE"));
 
+    // Source and result boxes alike wide, so that the two frames of a tab line up.
+    for (QWidget* box :
+         {static_cast<QWidget*>(latitude_), static_cast<QWidget*>(longitude_), static_cast<QWidget*>(north_),
+          static_cast<QWidget*>(east_), static_cast<QWidget*>(text3_), static_cast<QWidget*>(text4_),
+          static_cast<QWidget*>(text11_), static_cast<QWidget*>(text12_)})
+        box->setMinimumWidth(190);
     // Results are shown only; each tab empties its own.
     for (QLineEdit* r : {text3_, text4_, text11_, text12_, text15_}) {
         r->setReadOnly(true);
