@@ -88,25 +88,3 @@ TEST(CommonPointSearch, PairOutsideTheTableIsAnInternalError) {
     EXPECT_EQ(InternalErrorText(102), " ERRORE 102 NEL PROGRAMMA.\r PER FAVORE CONTATTATECI ALL'INDIRIZZO \r"
                                       " RIPORTATO NEL MENU 'Informazioni su...'");
 }
-
-TEST(CommonPointSearch, PairsForEverySourceAndTarget) {
-    struct Row {
-        int zone, source, target, searched, found;
-    };
-    // North columns: searched pair, and the pair read for the target.
-    const Row rows[] = {
-        {UTM32, ED50, ROMA40, 7, 1},          {UTM32, ED50, WGS84, 7, 13},
-        {UTM32, WGS84, ROMA40, 13, 1},        {UTM32, WGS84, ED50, 13, 7},
-        {UTM33, ED50, ROMA40, 9, 3},          {UTM33, ED50, WGS84, 9, 15},
-        {UTM33, WGS84, ROMA40, 15, 3},        {UTM33, WGS84, ED50, 15, 9},
-        {UTM34, ED50, ROMA40, 11, 5},         {UTM34, ED50, WGS84, 11, 17},
-        {UTM34, WGS84, ROMA40, 17, 5},        {UTM34, WGS84, ED50, 17, 11},
-        {GBOvest, ROMA40, ED50, 1, 7},        {GBOvest, ROMA40, WGS84, 1, 13},
-        {GBEst, ROMA40, ED50, 3, 9},          {GBEst, ROMA40, WGS84, 3, 15},
-        {AuxiliaryZone, ROMA40, ED50, 5, 11}, {AuxiliaryZone, ROMA40, WGS84, 5, 17},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(SourcePairColumn(r.source, r.zone), r.searched) << r.zone << " " << r.source;
-        EXPECT_EQ(TargetPairColumn(r.source, r.zone, r.target), r.found) << r.zone << " " << r.target;
-    }
-}

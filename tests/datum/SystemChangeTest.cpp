@@ -240,14 +240,3 @@ TEST(SystemChangeGeographic, MonteMarioLandsOnItsPublishedCoordinates) {
         metres(ed.latitude, ed.longitude, SexagesimalToDegrees(41.5531487), SexagesimalToDegrees(12.271093)),
         4.5);
 }
-
-TEST(SystemChangeFormat, ResultAnglesInEachUnitWithTheirCarries) {
-    EXPECT_EQ(FormatChangeAngle(41.5, 1), "41° 30' 00.0''");
-    EXPECT_EQ(FormatChangeAngle(41.5, 2), "41.50000°");
-    EXPECT_EQ(FormatChangeAngle(45.0, 3), "50.00000");
-    EXPECT_EQ(FormatChangeAngle(41.5, 4), "41° 30.000'");
-    EXPECT_EQ(FormatChangeAngle(41.0 + 59.0 / 60 + 59.96 / 3600, 1), "42° 00' 00.0''");
-    EXPECT_EQ(FormatChangeAngle(41.0 + 59.9996 / 60, 4), "42° 00.000'");
-    EXPECT_EQ(FormatChangeAngle(-0.5, 1), "-0° 30' 00.0''");
-    EXPECT_EQ(FormatChangeAngle(12.25, 2, ","), "12,25000°");
-}
