@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 const char* const DescriptionProperty = "printedText";
@@ -94,8 +95,15 @@ QLineEdit* ConversionWindow::makeResultBox(const QString& name, const QString& t
 
 QBoxLayout* ConversionWindow::buttonPanel(bool vertical) {
     QBoxLayout* l = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
+    // Every button as wide as the longest caption needs, with room on both sides.
+    int width = 0;
     for (QPushButton* b : commands_)
+        width = std::max(width, b->fontMetrics().horizontalAdvance(b->text()) +
+                                    4 * b->fontMetrics().averageCharWidth());
+    for (QPushButton* b : commands_) {
+        b->setMinimumWidth(width);
         l->addWidget(b);
+    }
     return l;
 }
 
