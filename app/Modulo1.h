@@ -14,8 +14,8 @@ struct CopiedCoordinatesRecord {
     double Latitude = 0, Longitude = 0; // decimal degrees
     double X = 0, Y = 0, Z = 0;
     double Height = 0;
-    int AxisChoice = 0;  // 1 X axis through Monte Mario, 2 through Greenwich
-    int UtmZone = 0;     // zone number field written with kind 1 by the change of system
+    int AxisChoice = 0; // 1 X axis through Monte Mario, 2 through Greenwich
+    int UtmZone = 0;    // zone number field written with kind 1 by the change of system
     double CadastralX = 0, CadastralY = 0;
 };
 

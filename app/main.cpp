@@ -1,8 +1,27 @@
+#include "app/Artwork.h"
+#include "app/Fonts.h"
+#include "app/Modulo1.h"
+#include "app/RealPlatform.h"
+#include "app/frmSplash.h"
+#include "print/QtPrinterDevice.h"
+
 #include <QApplication>
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    std::puts("Tervano1: the main window is not built yet.");
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tervano1"));
+    QApplication::setApplicationVersion(QStringLiteral("1.2.1"));
+    QApplication::setDesktopFileName(QStringLiteral("tervano1"));
+    QApplication::setWindowIcon(ApplicationIcon());
+    InstallFontSubstitutes();
+
+    QtMessageService messages;
+    QtPrinterDevice printer;
+    UserSettingsLocation settings;
+    ImmediateExit process;
+    Modulo1 m(Platform{messages, printer, settings, process});
+
+    frmSplash splash(m);
+    splash.show();
+    return app.exec();
 }

@@ -5,10 +5,10 @@
 namespace tervano {
 
 namespace {
-double Sign(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+double Sign(double x) {
+    return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0);
+}
 } // namespace
-
-double Pi() { return 4.0 * std::atan(1.0); }
 
 double SexagesimalToDegrees(double x) {
     // 1e-11 keeps a stored value such as 41.5525 from falling just below its decimal form.
@@ -61,9 +61,17 @@ double DegreesToMinutes(double x, int n) {
     return Sign(x) * (degrees + minutes / 100.0);
 }
 
-double DegreesToGrads(double d) { return d * 10.0 / 9.0; }
-double GradsToDegrees(double g) { return g * 9.0 / 10.0; }
-double DegreesToRadians(double d) { return Pi() * d / 180.0; }
-double RadiansToDegrees(double r) { return r * 180.0 / Pi(); }
+double DegreesToGrads(double d) {
+    return d * 10.0 / 9.0;
+}
+double GradsToDegrees(double g) {
+    return g * 9.0 / 10.0;
+}
+double DegreesToRadians(double d) {
+    return Pi() * d / 180.0;
+}
+double RadiansToDegrees(double r) {
+    return r * 180.0 / Pi();
+}
 
 } // namespace tervano

@@ -1,11 +1,16 @@
 #pragma once
 
+#include <cmath>
+
 // Angle notations and their conversions to and from decimal degrees.
 // Packed notations carry the sign on the whole number: -3°27'08.4" is -3.27084.
 namespace tervano {
 
-// 4 x arctan(1), the value every conversion to radians uses.
-double Pi();
+// 4 x arctan(1), the value every conversion to radians uses. Inline so that
+// the compiler folds it to a constant.
+inline double Pi() {
+    return 4.0 * std::atan(1.0);
+}
 
 // Notation 1 (gg.ppssdddd) to decimal degrees.
 double SexagesimalToDegrees(double x);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 // Geocentric cartesian coordinates on the ellipsoid of a system.
 namespace tervano {
 
@@ -21,10 +19,12 @@ struct GeographicResult {
     double GeoHeight;    // metres
 };
 
-// Message lines shown when the point is refused.
+// Message lines the window shows when the point is refused (warning icon).
 inline constexpr const char* CartesianRefusedLine1 = "VALORI DELLE COORDINATE";
 inline constexpr const char* CartesianRefusedLine2 = "CARTESIANE NON AMMISSIBILI";
 
+// Bowring's closed inverse; refuses (ok false, zeros) only a point on the polar
+// axis, where the longitude is undefined.
 GeographicResult CartesianToGeographic(double x, double y, double z, int systemCode);
 
 } // namespace tervano

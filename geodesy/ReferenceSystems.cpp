@@ -25,7 +25,11 @@ Zone ZoneFor(int zoneCode) {
     }
 }
 
-double GreenwichToMonteMario(double lambdaG) { return lambdaG - MonteMario; }
-double MonteMarioToGreenwich(double lambdaMM) { return lambdaMM + MonteMario; }
+double GreenwichToMonteMario(double lambdaG) {
+    return lambdaG - MonteMario;
+}
+double MonteMarioToGreenwich(double lambdaMM) {
+    return lambdaMM + MonteMario;
+}
 
 } // namespace tervano

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "app/Modulo1.h"
+#include "support/FakePlatform.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <ostream>
+
+// A Modulo1 wired to the fakes, with the start-up values of an A4 printer,
+// and helpers to drive a conversion window by the names of its controls.
+class WindowFixture : public ::testing::Test {
+protected:
+    FakePlatform fake;
+    Modulo1 m{fake.platform()};
+    QWidget mainWindow;
+
+    WindowFixture() {
+        m.PrinterPresent = true;
+        m.PageBottom = 15847;
+        m.PageTop = 280;
+        m.PageLeft = 793;
+        m.HeaderRule = QString(62, QLatin1Char('_'));
+        m.HeaderProduct = QStringLiteral(" Tervano1");
+        m.HeaderVersion = QStringLiteral("(Ver. 1.2.1 - Dicembre 2002)");
+        m.HeaderPoint = QStringLiteral("Punto: ");
+        m.GapWide = QString(14, QLatin1Char(' '));
+        m.GapNarrow = QString(9, QLatin1Char(' '));
+        setAngleUnit(1);
+    }
+
+    void setAngleUnit(int unit) {
+        static const char* const names[5] = {"", "Sessagesimali", "Sessadecimali", "Centesimali",
+                                             "Gradi Primi Decimi di primo"};
+        m.AngleUnit = unit;
+        m.AngleUnitLine =
+            QStringLiteral("Unità di misura degli angoli selezionata: ") + QString::fromUtf8(names[unit]);
+    }
+
+    // Opens a window (deleted when it closes) and makes it the active one, so
+    // that focus changes send their events.
+    template <class W> W* open() {
+        auto* w = new W(m, &mainWindow);
+        w->show();
+        QApplication::setActiveWindow(w);
+        current = w;
+        return w;
+    }
+
+    ~WindowFixture() override {
+        if (current) {
+            current->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete current.data();
+        }
+    }
+
+    // The window has closed and been deleted (deletion is posted by Qt).
+    bool closed() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return current.isNull();
+    }
+
+    QLineEdit* box(const char* name) const {
+        return current->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    QPushButton* button(const char* name) const {
+        return current->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QRadioButton* option(const char* name) const {
+        return current->findChild<QRadioButton*>(QString::fromLatin1(name));
+    }
+    QGroupBox* frame(const char* name) const {
+        return current->findChild<QGroupBox*>(QString::fromLatin1(name));
+    }
+    QString text(const char* name) const { return box(name)->text(); }
+    bool enabled(const char* name) const { return button(name)->isEnabled(); }
+    bool focused(const char* name) const { return QApplication::focusWidget() == box(name); }
+
+    // Types into an edit box as the user does: a click on its display box
+    // when that is shown, a click into it, the keys, Enter.
+    void type(const char* name, const QString& keys, bool enter = true) {
+        QLineEdit* e = box(name);
+        if (!e->isVisible()) {
+            for (QLineEdit* d : e->parentWidget()->findChildren<QLineEdit*>())
+                if (d != e && d->isVisible())
+                    QTest::mouseClick(d, Qt::LeftButton);
+        }
+        EXPECT_TRUE(e->isVisible()) << name;
+        e->setFocus(Qt::MouseFocusReason);
+        e->selectAll();
+        QTest::keyClicks(e, keys);
+        if (enter)
+            QTest::keyClick(e, Qt::Key_Return);
+    }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void choose(const char* name) { QTest::mouseClick(option(name), Qt::LeftButton, {}, QPoint(6, 6)); }
+    void clickBox(const char* name) { QTest::mouseClick(box(name), Qt::LeftButton); }
+
+    QPointer<QWidget> current;
+};
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+// "4 640 123,457" -> 4640123.457
+inline double Metres(const QString& shown) {
+    QString s = shown;
+    s.remove(QLatin1Char(' '));
+    s.replace(QLatin1Char(','), QLatin1Char('.'));
+    return s.toDouble();
+}

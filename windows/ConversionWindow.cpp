@@ -1,0 +1,335 @@
+#include "windows/ConversionWindow.h"
+
+#include "app/Modulo1.h"
+#include "geodesy/PlaneConversions.h"
+#include "geodesy/TextNumbers.h"
+#include "windows/CoordinateField.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+const char* const DescriptionProperty = "printedText";
+}
+
+ConversionWindow::ConversionWindow(Modulo1& model, QWidget* mainWindow, const QString& objectName,
+                                   const QString& caption)
+    : QWidget(nullptr), m(model), mainWindow_(mainWindow), queue_(model, this) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    static const char* const captions[7] = {
+        "ESEGUI", "ESCI",  "CANCELLA COORDINATE", "COPIA COORDINATE", "INCOLLA COORDINATE",
+        "ACCODA", "STAMPA"};
+    for (int i = 0; i < 7; ++i) {
+        auto* b = new QPushButton(QString::fromUtf8(captions[i]), this);
+        b->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        b->setAutoDefault(false);
+        commands_[size_t(i)] = b;
+    }
+    connect(command(1), &QPushButton::clicked, this, &ConversionWindow::onExecute);
+    connect(command(2), &QPushButton::clicked, this, &ConversionWindow::onExit);
+    connect(command(3), &QPushButton::clicked, this, &ConversionWindow::onClear);
+    connect(command(4), &QPushButton::clicked, this, &ConversionWindow::onCopy);
+    connect(command(5), &QPushButton::clicked, this, &ConversionWindow::onPaste);
+    connect(command(6), &QPushButton::clicked, this, &ConversionWindow::onAppend);
+    connect(command(7), &QPushButton::clicked, this, &ConversionWindow::onPrint);
+}
+
+ConversionWindow::~ConversionWindow() {
+    // A window destroyed without being closed still gives the main window back.
+    if (!unloaded_ && mainWindow_)
+        mainWindow_->setEnabled(true);
+}
+
+QString ConversionWindow::angleUnitName(int angleUnit) {
+    return QString::fromUtf8(tervano::AngleUnitName(angleUnit));
+}
+
+QString ConversionWindow::angleToolTip(int angleUnit, bool latitude) {
+    static const char* const forms[4] = {"(gg.ppssdddd)", "(gg.dddddddd)", "(gg.dddddddd)", "(gg.ppdddddd)"};
+    const int u = angleUnit >= 1 && angleUnit <= 4 ? angleUnit : 1;
+    return QStringLiteral("%1 in %2 %3")
+        .arg(latitude ? QStringLiteral("Latitudine") : QStringLiteral("Longitudine"), angleUnitName(u),
+             QString::fromLatin1(forms[u - 1]));
+}
+
+void ConversionWindow::addInputField(CoordinateField* field) {
+    fields_.push_back(field);
+    connect(field, &CoordinateField::committed, this, [this, field] {
+        fieldCommitted(field);
+        command(1)->setEnabled(true);
+        command(3)->setEnabled(true);
+    });
+    connect(field, &CoordinateField::displayClicked, this, [this, field] {
+        invalidateResult();
+        field->showEdit(true);
+    });
+    connect(field, &CoordinateField::enterPressed, this, [this, field] { onEnter(field); });
+}
+
+QLineEdit* ConversionWindow::addResultBox(QLineEdit* box) {
+    box->setReadOnly(true);
+    results_.push_back(box);
+    return box;
+}
+
+QLineEdit* ConversionWindow::makeResultBox(const QString& name, const QString& toolTip) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFocusPolicy(Qt::ClickFocus);
+    if (!toolTip.isEmpty())
+        box->setToolTip(toolTip);
+    return addResultBox(box);
+}
+
+QBoxLayout* ConversionWindow::buttonPanel(bool vertical) {
+    QBoxLayout* l = vertical ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
+    for (QPushButton* b : commands_)
+        l->addWidget(b);
+    return l;
+}
+
+ConversionWindow::SystemFrame ConversionWindow::makeSystemFrame(const QString& frameName,
+                                                                const QString& optionName) {
+    SystemFrame s{};
+    s.frame = new QGroupBox(QStringLiteral("Sistema Geodetico di riferimento"), this);
+    s.frame->setObjectName(frameName);
+    s.group = new QButtonGroup(s.frame);
+    s.group->setObjectName(optionName);
+    auto* l = new QVBoxLayout(s.frame);
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new QRadioButton(QString::fromUtf8(tervano::SystemCaption(i + 1)), s.frame);
+        b->setObjectName(QStringLiteral("%1_%2").arg(optionName).arg(i));
+        s.group->addButton(b, i);
+        l->addWidget(b);
+        s.options[size_t(i)] = b;
+    }
+    return s;
+}
+
+QGroupBox* ConversionWindow::makePointNameFrame(const QString& frameName, const QString& textName,
+                                                QLineEdit** text) {
+    auto* frame = new QGroupBox(QStringLiteral("Denominazione del punto (opzionale)"), this);
+    frame->setObjectName(frameName);
+    auto* box = new QLineEdit(frame);
+    box->setObjectName(textName);
+    box->setToolTip(QStringLiteral("Numero e/o nome del punto"));
+    auto* l = new QVBoxLayout(frame);
+    l->addWidget(box);
+    if (text)
+        *text = box;
+    return frame;
+}
+
+QWidget* ConversionWindow::makeUnitRow(const QString& captionName, const QString& unitName) {
+    auto* row = new QWidget(this);
+    auto* l = new QHBoxLayout(row);
+    l->setContentsMargins(0, 0, 0, 0);
+    auto* caption = new QLabel(QStringLiteral("Unità di misura degli angoli selezionata:"), row);
+    caption->setObjectName(captionName);
+    auto* unit = new QLabel(row);
+    unit->setObjectName(unitName);
+    QFont bold = unit->font();
+    bold.setBold(true);
+    unit->setFont(bold);
+    l->addWidget(caption);
+    l->addWidget(unit);
+    unitLabel_ = unit;
+    l->addStretch(1);
+    return row;
+}
+
+void ConversionWindow::runLoad() {
+    if (mainWindow_)
+        mainWindow_->setEnabled(false);
+    queue_.resetForLoad();
+    loadDefaults();
+    for (int i : {4, 1, 3, 6, 7})
+        command(i)->setEnabled(false);
+    command(5)->setEnabled(acceptsPasteKind(m.CopiedCoordinates.CopiedKind));
+    if (unitLabel_)
+        unitLabel_->setText(angleUnitName(m.AngleUnit));
+    for (CoordinateField* f : fields_) {
+        if (f->kind() != CoordinateField::Kind::Angle)
+            continue;
+        f->setAngleUnit(m.AngleUnit);
+        if (f->angleRole() != CoordinateField::AngleRole::None)
+            f->setToolTips(angleToolTip(m.AngleUnit, f->angleRole() == CoordinateField::AngleRole::Latitude));
+    }
+    updateGreenwichNotice();
+    installKeyPreview();
+}
+
+void ConversionWindow::installKeyPreview() {
+    installEventFilter(this);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->installEventFilter(this);
+}
+
+bool ConversionWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->text() == QStringLiteral(",")) {
+            QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QStringLiteral("."),
+                            key->isAutoRepeat(), ushort(key->count()));
+            QApplication::sendEvent(watched, &point);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+CoordinateField* ConversionWindow::nextField(CoordinateField* field) const {
+    for (size_t i = 0; i + 1 < fields_.size(); ++i)
+        if (fields_[i] == field)
+            return fields_[i + 1];
+    return nullptr;
+}
+
+void ConversionWindow::onEnter(CoordinateField* field) {
+    CoordinateField* next = nextField(field);
+    if (next) {
+        next->showEdit(true); // the box left reads itself on losing the focus
+        return;
+    }
+    field->commit(); // enables "ESEGUI" before it takes the focus
+    command(1)->setFocus(Qt::OtherFocusReason);
+}
+
+MessageAnswer ConversionWindow::showMessage(const QStringList& lines, MessageIcon icon,
+                                            MessageButtons buttons) {
+    return m.platform.messages.show(this, lines.join(QLatin1Char('\r')), icon, buttons);
+}
+
+void ConversionWindow::reportInputError(CoordinateField* field, const QStringList& lines, MessageIcon icon) {
+    showMessage(lines, icon);
+    field->showEdit(true);
+}
+
+void ConversionWindow::acceptResult() {
+    command(4)->setEnabled(true);
+    command(6)->setEnabled(m.PrinterPresent);
+}
+
+void ConversionWindow::invalidateResult() {
+    command(6)->setEnabled(false);
+    emptyResultBoxes();
+}
+
+void ConversionWindow::emptyResultBoxes() {
+    for (QLineEdit* r : results_)
+        r->clear();
+}
+
+void ConversionWindow::setDescription(QLabel* label, const QStringList& lines) {
+    label->setText(lines.join(QLatin1Char('\n')));
+    label->setProperty(DescriptionProperty, lines.join(QLatin1Char('\r')));
+}
+
+QString ConversionWindow::descriptionText(const QLabel* label) {
+    return label->property(DescriptionProperty).toString();
+}
+
+void ConversionWindow::printBlockStart(PrintQueue& q, const QString& systemCaption, const QLabel* description,
+                                       const QString& pointName) {
+    q.setFont(11, true);
+    q.printLine({QStringLiteral("Sistema Geodetico di riferimento: "), systemCaption});
+    q.setFont(8, false);
+    q.printText(descriptionText(description));
+    q.printLine();
+    q.setFont(11, false);
+    q.printLine({m.HeaderPoint, pointName});
+    q.printLine();
+}
+
+void ConversionWindow::printBlockEnd(PrintQueue& q) {
+    q.setFont(11, false);
+    q.printLine({m.HeaderRule});
+    q.printLine();
+}
+
+bool ConversionWindow::greenwichLongitudes() const {
+    return m.LongitudeOrigin == 2;
+}
+
+void ConversionWindow::onExecute() {
+    execute();
+}
+
+void ConversionWindow::onExit() {
+    if (m.PrinterPresent && m.QueueOpen &&
+        showMessage(
+            {QStringLiteral("LA CODA DI STAMPA NON E' VUOTA,"), QStringLiteral("USCIRE UGUALMENTE ?")},
+            MessageIcon::Exclamation, MessageButtons::YesNo) == MessageAnswer::No)
+        return;
+    queue_.discard();
+    close();
+}
+
+void ConversionWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        if (mainWindow_)
+            mainWindow_->setEnabled(true);
+        if (m.PrinterPresent && m.QueueOpen &&
+            showMessage({QStringLiteral("LA CODA DI STAMPA NON E' VUOTA,"),
+                         QStringLiteral("ELIMINARE SENZA STAMPARE ?")},
+                        MessageIcon::Exclamation, MessageButtons::YesNo) == MessageAnswer::No)
+            queue_.print();
+        queue_.discard();
+    }
+    event->accept();
+}
+
+void ConversionWindow::onClear() {
+    clearCoordinates();
+}
+
+void ConversionWindow::clearCoordinates() {
+    for (CoordinateField* f : fields_)
+        f->clear();
+    emptyResultBoxes();
+    clearExtras();
+    for (int i : {4, 5, 1, 6})
+        command(i)->setEnabled(false);
+    if (!fields_.empty())
+        fields_.front()->showEdit(true);
+    command(3)->setEnabled(false);
+}
+
+void ConversionWindow::onCopy() {
+    copyCoordinates();
+    command(4)->setEnabled(false);
+}
+
+void ConversionWindow::onPaste() {
+    pasteCoordinates();
+    emptyResultBoxes();
+    command(1)->setEnabled(true);
+    command(3)->setEnabled(true);
+    for (int i : {5, 4, 6})
+        command(i)->setEnabled(false);
+}
+
+void ConversionWindow::onAppend() {
+    if (!m.PrinterPresent)
+        return;
+    command(7)->setEnabled(true);
+    if (!queue_.append(printTitle(), [this](PrintQueue& q) { printBlock(q); }))
+        command(7)->setEnabled(false);
+}
+
+void ConversionWindow::onPrint() {
+    queue_.print();
+    command(7)->setEnabled(false);
+}

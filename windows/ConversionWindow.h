@@ -1,0 +1,168 @@
+#pragma once
+
+#include "app/Platform.h"
+#include "print/PrintQueue.h"
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+class Modulo1;
+class CoordinateField;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QBoxLayout;
+
+// Base of every conversion window: the behaviour they all share.
+//
+// - Key preview: a "," typed anywhere in the window reaches the box as ".".
+// - The Enter chain of the input fields (addInputField order, or nextField()).
+// - The seven buttons Command1..Command7 ("ESEGUI" ... "STAMPA") and their rules.
+// - Load steps (runLoad), "ESCI", closing with the print-queue questions.
+// - "CANCELLA COORDINATE", "COPIA COORDINATE", "INCOLLA COORDINATE" around the
+//   window's own copyCoordinates()/pasteCoordinates().
+// - "ACCODA"/"STAMPA" through the shared PrintQueue with printTitle()/printBlock().
+//
+// A window derives, builds its controls in its constructor (object names as
+// the users' documentation names them), registers its fields and result
+// boxes, and ends its constructor with runLoad():
+//
+//   class frmX : public ConversionWindow {
+//       frmX(Modulo1& m, QWidget* main) : ConversionWindow(m, main, "frmX", "Caption") {
+//           auto sys = makeSystemFrame("Frame1");            // Option1_0..2
+//           lat = new CoordinateField(CoordinateField::Kind::Angle, "Text7", "Text1");
+//           lat->setAngleRole(CoordinateField::AngleRole::Latitude);
+//           addInputField(lat); addResultBox(text3);
+//           ... layouts, buttonPanel() ...
+//           runLoad();
+//       }
+//       void loadDefaults() override;            // step 3 of the load
+//       bool acceptsPasteKind(int kind) const override;
+//       void execute() override;                 // "ESEGUI": reportInputError() or acceptResult()
+//       void copyCoordinates() override;         // writes m.CopiedCoordinates
+//       void pasteCoordinates() override;        // fields' pasteAngle()/pasteNumber()
+//       QString printTitle() const override;
+//       void printBlock(PrintQueue& q) override;
+//   };
+//
+// The window is a top-level window without parent (a disabled main window
+// would disable it) and is deleted when closed, so the next opening loads it
+// afresh. Messages and the printer go through m.platform.
+class ConversionWindow : public QWidget {
+    Q_OBJECT
+public:
+    ConversionWindow(Modulo1& m, QWidget* mainWindow, const QString& objectName, const QString& caption);
+    ~ConversionWindow() override;
+
+    QPushButton* command(int index) const { return commands_[size_t(index - 1)]; }
+
+    // Tooltips of the angle boxes by AngleUnit: "Latitudine in Sessagesimali (gg.ppssdddd)" ...
+    static QString angleToolTip(int angleUnit, bool latitude);
+    static QString angleUnitName(int angleUnit);
+
+    // The system option frame ("Sistema Geodetico di riferimento") with the
+    // buttons Option1_0..Option1_2 (objectName of the group: the option name).
+    struct SystemFrame {
+        QGroupBox* frame;
+        QButtonGroup* group;
+        std::array<QRadioButton*, 3> options;
+    };
+
+protected:
+    // ---- to call while building ----
+    // Appends a field to the Enter chain and wires its signals.
+    void addInputField(CoordinateField* field);
+    // A result box: read-only, emptied when the result is invalidated.
+    QLineEdit* addResultBox(QLineEdit* box);
+    QLineEdit* makeResultBox(const QString& name, const QString& toolTip = {});
+    // A layout with Command1..Command7.
+    QBoxLayout* buttonPanel(bool vertical = true);
+    SystemFrame makeSystemFrame(const QString& frameName,
+                                const QString& optionName = QStringLiteral("Option1"));
+    // Frame "Denominazione del punto (opzionale)" with its text box.
+    QGroupBox* makePointNameFrame(const QString& frameName, const QString& textName, QLineEdit** text);
+    // Label "Unità di misura degli angoli selezionata:" and the label with the unit name.
+    QWidget* makeUnitRow(const QString& captionName, const QString& unitName);
+    // A unit label built by the window itself; runLoad() writes the unit name into it.
+    void setUnitLabel(QLabel* label) { unitLabel_ = label; }
+    // Steps of the load, in order: main window disabled, print queue reset,
+    // loadDefaults(), buttons, unit label and tooltips, Greenwich notice.
+    void runLoad();
+
+    // ---- what a window defines ----
+    virtual void loadDefaults() {}
+    virtual bool acceptsPasteKind(int kind) const = 0;
+    virtual void execute() = 0;
+    virtual void copyCoordinates() = 0;
+    virtual void pasteCoordinates() = 0;
+    virtual QString printTitle() const = 0;
+    virtual void printBlock(PrintQueue& q) = 0;
+    // Shows or hides the window's notice about Greenwich longitudes.
+    virtual void updateGreenwichNotice() {}
+    // Called after a field was left (values stored), before the buttons change.
+    virtual void fieldCommitted(CoordinateField*) {}
+    // The field that follows `field` on Enter; nullptr means "ESEGUI".
+    virtual CoordinateField* nextField(CoordinateField* field) const;
+    // "CANCELLA COORDINATE": every field emptied and shown, results emptied,
+    // clearExtras(), buttons; a tabbed window may clear only its tab.
+    virtual void clearCoordinates();
+    // Extra clearing of "CANCELLA COORDINATE" (frame captions ...).
+    virtual void clearExtras() {}
+
+    // ---- helpers for the windows ----
+    // A message box whose lines are joined by "\r".
+    MessageAnswer showMessage(const QStringList& lines, MessageIcon icon,
+                              MessageButtons buttons = MessageButtons::Ok);
+    // An input refused by "ESEGUI": the message, then its edit box shown and focused.
+    void reportInputError(CoordinateField* field, const QStringList& lines,
+                          MessageIcon icon = MessageIcon::Stop);
+    // "ESEGUI" passed its checks: "COPIA COORDINATE" enabled, "ACCODA" with a printer.
+    void acceptResult();
+    // An input changed: "ACCODA" disabled and the result boxes emptied.
+    void invalidateResult();
+    void emptyResultBoxes();
+    // The system description: lines shown in the label and kept, joined by
+    // "\r", as its printed form (descriptionText()).
+    static void setDescription(QLabel* label, const QStringList& lines);
+    static QString descriptionText(const QLabel* label);
+    // Rows common to the blocks: system caption, description, point name.
+    void printBlockStart(PrintQueue& q, const QString& systemCaption, const QLabel* description,
+                         const QString& pointName);
+    // The closing rule and empty line.
+    void printBlockEnd(PrintQueue& q);
+    bool greenwichLongitudes() const;
+
+    const std::vector<CoordinateField*>& inputFields() const { return fields_; }
+    PrintQueue& queue() { return queue_; }
+
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    Modulo1& m;
+
+private:
+    void onEnter(CoordinateField* field);
+    void onExecute();
+    void onExit();
+    void onClear();
+    void onCopy();
+    void onPaste();
+    void onAppend();
+    void onPrint();
+    void installKeyPreview();
+
+    QPointer<QWidget> mainWindow_;
+    QLabel* unitLabel_ = nullptr;
+    std::array<QPushButton*, 7> commands_{};
+    std::vector<CoordinateField*> fields_;
+    std::vector<QLineEdit*> results_;
+    PrintQueue queue_;
+    bool unloaded_ = false;
+};
