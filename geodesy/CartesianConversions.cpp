@@ -10,8 +10,20 @@ namespace tervano {
 
 namespace {
 
-constexpr double GeographicLimitHeight = 10000.0;
+constexpr double HeightLimit = 10000.0;
 constexpr double CartesianLimit = 6400000.0;
+
+bool Within(double v, double low, double high, bool valid) {
+    return valid && v >= low && v <= high;
+}
+
+// Reading a sexagesimal angle adds a guard of 1e-11 to the packed value, so a
+// bound typed exactly lies a few 1e-11 degrees outside: angles are compared
+// with this much slack to accept it.
+constexpr double AngleSlack = 1e-10;
+bool AngleWithin(double v, double low, double high, bool valid) {
+    return Within(v, low - AngleSlack, high + AngleSlack, valid);
+}
 
 } // namespace
 
@@ -30,43 +42,50 @@ double NormalizedLongitude(double degrees) {
     return d;
 }
 
-std::vector<std::string> CartesianSystemDescription(int systemCode) {
+const std::array<const char*, 7>& CartesianSystemDescription(int systemCode) {
+    static const std::array<const char*, 7> roma40 = {
+        "Ellissoide Internazionale (Hayford): a = 6 378 388, f = 1/297",
+        "Orientamento: Roma M.Mario (definizione astron. 1940)",
+        "      Lat.= 41°55'25.51''",
+        "      Long.= 0° (12°27'08.400'' est da Greenwich)",
+        "Sistema Cartesiano con l'origine nel centro dell'ellissoide,",
+        "l'asse Z coincidente con il semiasse minore, l'asse X",
+        "passante per il meridiano di Roma (o di Greenwich)."};
+    static const std::array<const char*, 7> ed50 = {
+        "Ellissoide Internazionale (Hayford): a = 6 378 388, f = 1/297",
+        "Orientamento: medio europeo (definizione 1950)",
+        "Origini delle longitudini: GREENWICH",
+        "Coord. di ROMA M.M.: Lat.= 41°55'31.487''; Long.= 12°27'10.93''",
+        "Sistema Cartesiano con l'origine nel centro dell'ellissoide,",
+        "l'asse Z coincidente con il semiasse minore,",
+        "l'asse X passante per il meridiano di Greenwich."};
+    static const std::array<const char*, 7> wgs84 = {
+        "Sistema Cartesiano con l'origine nel centro di massa della Terra,",
+        "l'asse Z coincidente con il semiasse polare,",
+        "l'asse X passante dal meridiano di Greenwich,",
+        "l'asse Y tale da formare una terna destrorsa.",
+        "Ellissoide associato: a = 6 378 137, f = 1/298.257222101",
+        "Origini delle longitudini: GREENWICH",
+        "Coord. di ROMA M.M.: Lat.= 41°55'27.851''; Long.= 12°27'07.658''"};
     switch (systemCode) {
     case ED50:
-        return {"Ellissoide Internazionale (Hayford): a = 6 378 388, f = 1/297",
-                "Orientamento: medio europeo (definizione 1950)",
-                "Origini delle longitudini: GREENWICH",
-                "Coord. di ROMA M.M.: Lat.= 41°55'31.487''; Long.= 12°27'10.93''",
-                "Sistema Cartesiano con l'origine nel centro dell'ellissoide,",
-                "l'asse Z coincidente con il semiasse minore,",
-                "l'asse X passante per il meridiano di Greenwich."};
+        return ed50;
     case WGS84:
-        return {"Sistema Cartesiano con l'origine nel centro di massa della Terra,",
-                "l'asse Z coincidente con il semiasse polare,",
-                "l'asse X passante dal meridiano di Greenwich,",
-                "l'asse Y tale da formare una terna destrorsa.",
-                "Ellissoide associato: a = 6 378 137, f = 1/298.257222101",
-                "Origini delle longitudini: GREENWICH",
-                "Coord. di ROMA M.M.: Lat.= 41°55'27.851''; Long.= 12°27'07.658''"};
+        return wgs84;
     default:
-        return {"Ellissoide Internazionale (Hayford): a = 6 378 388, f = 1/297",
-                "Orientamento: Roma M.Mario (definizione astron. 1940)",
-                "      Lat.= 41°55'25.51''",
-                "      Long.= 0° (12°27'08.400'' est da Greenwich)",
-                "Sistema Cartesiano con l'origine nel centro dell'ellissoide,",
-                "l'asse Z coincidente con il semiasse minore, l'asse X",
-                "passante per il meridiano di Roma (o di Greenwich)."};
+        return roma40;
     }
 }
 
-InputCheck CheckGeographicInput(double latitude, double longitude, double height) {
-    if (!Within(latitude, -90.0, 90.0))
-        return Refused(InputLatitude, {"VALORE DELLA LATITUDINE", "NON AMMISSIBILE"}, CheckIcon::Error);
-    if (!Within(longitude, -180.0, 180.0))
-        return Refused(InputLongitude, {"VALORE DELLA LONGITUDINE", "NON AMMISSIBILE"}, CheckIcon::Error);
-    if (!Within(height, -GeographicLimitHeight, GeographicLimitHeight))
-        return Refused(InputHeight, {"VALORE DELLA QUOTA", "NON AMMESSO DAL PROGRAMMA"}, CheckIcon::Warning);
-    return Passed();
+InputCheck CheckGeographicInput(double latitude, double longitude, double height, bool latitudeValid,
+                                bool longitudeValid, bool heightValid) {
+    if (!AngleWithin(latitude, -90.0, 90.0, latitudeValid))
+        return {InputLatitude, "VALORE DELLA LATITUDINE", "NON AMMISSIBILE", "", CheckIcon::Error};
+    if (!AngleWithin(longitude, -180.0, 180.0, longitudeValid))
+        return {InputLongitude, "VALORE DELLA LONGITUDINE", "NON AMMISSIBILE", "", CheckIcon::Error};
+    if (!Within(height, -HeightLimit, HeightLimit, heightValid))
+        return {InputHeight, "VALORE DELLA QUOTA", "NON AMMESSO DAL PROGRAMMA", "", CheckIcon::Warning};
+    return {};
 }
 
 GeographicToCartesianOutcome ConvertGeographicToCartesian(double latitude, double longitude, double height,
@@ -88,15 +107,15 @@ GeographicToCartesianOutcome ConvertGeographicToCartesian(double latitude, doubl
     return out;
 }
 
-InputCheck CheckCartesianInput(double x, double y, double z) {
+InputCheck CheckCartesianInput(double x, double y, double z, bool xValid, bool yValid, bool zValid) {
     // The Y message lacks its first letter as the program has always shown it.
-    if (!Within(x, -CartesianLimit, CartesianLimit))
-        return Refused(InputX, {"VALORE DELLA X NON", "AMMESSO DAL PROGRAMMA"}, CheckIcon::Warning);
-    if (!Within(y, -CartesianLimit, CartesianLimit))
-        return Refused(InputY, {"VALORE DELLA Y NON", "MMESSO DAL PROGRAMMA"}, CheckIcon::Warning);
-    if (!Within(z, -CartesianLimit, CartesianLimit))
-        return Refused(InputZ, {"VALORE DELLA Z NON", "AMMESSO DAL PROGRAMMA"}, CheckIcon::Warning);
-    return Passed();
+    if (!Within(x, -CartesianLimit, CartesianLimit, xValid))
+        return {InputX, "VALORE DELLA X NON", "AMMESSO DAL PROGRAMMA", "", CheckIcon::Warning};
+    if (!Within(y, -CartesianLimit, CartesianLimit, yValid))
+        return {InputY, "VALORE DELLA Y NON", "MMESSO DAL PROGRAMMA", "", CheckIcon::Warning};
+    if (!Within(z, -CartesianLimit, CartesianLimit, zValid))
+        return {InputZ, "VALORE DELLA Z NON", "AMMESSO DAL PROGRAMMA", "", CheckIcon::Warning};
+    return {};
 }
 
 CartesianToGeographicOutcome ConvertCartesianToGeographic(double x, double y, double z, int systemCode,
@@ -105,7 +124,7 @@ CartesianToGeographicOutcome ConvertCartesianToGeographic(double x, double y, do
     const GeographicResult g = CartesianToGeographic(x, y, z, systemCode);
     if (!g.ok) {
         out.ok = false;
-        out.refusal = Refused(InputX, {CartesianRefusedLine1, CartesianRefusedLine2}, CheckIcon::Warning);
+        out.refusal = {InputX, CartesianRefusedLine1, CartesianRefusedLine2, "", CheckIcon::Warning};
         return out;
     }
     const double pi = Pi();

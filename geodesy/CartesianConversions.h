@@ -2,8 +2,7 @@
 
 #include "geodesy/InputCheck.h"
 
-#include <string>
-#include <vector>
+#include <array>
 
 // What the geographic <-> geocentric cartesian windows compute: range checks,
 // the choice of the meridian the X axis passes through, and the conversions.
@@ -19,14 +18,16 @@ enum AxisChoices : int { AxisMonteMario = 1, AxisGreenwich = 2 };
 bool ShiftsToGreenwichAxis(int systemCode, int axisChoice, int longitudeOrigin);
 
 // Description of the reference system as the cartesian windows show it.
-std::vector<std::string> CartesianSystemDescription(int systemCode);
+const std::array<const char*, 7>& CartesianSystemDescription(int systemCode);
 
 // Geographic to cartesian.
 enum GeographicInputs : int { InputLatitude = 1, InputLongitude = 2, InputHeight = 3 };
 
 // Latitude in [-90, 90], longitude in [-180, 180] (decimal degrees), height in
 // [-10 000, 10 000] m, tested in that order.
-InputCheck CheckGeographicInput(double latitude, double longitude, double height);
+// A value that did not fit a double (valid false) is refused like one out of range.
+InputCheck CheckGeographicInput(double latitude, double longitude, double height, bool latitudeValid = true,
+                                bool longitudeValid = true, bool heightValid = true);
 
 struct GeographicToCartesianOutcome {
     bool greenwichShown;       // the longitude from Greenwich is shown beside the result
@@ -43,7 +44,8 @@ GeographicToCartesianOutcome ConvertGeographicToCartesian(double latitude, doubl
 enum CartesianInputs : int { InputX = 1, InputY = 2, InputZ = 3 };
 
 // X, Y, Z each in [-6 400 000, 6 400 000] m, tested in that order.
-InputCheck CheckCartesianInput(double x, double y, double z);
+InputCheck CheckCartesianInput(double x, double y, double z, bool xValid = true, bool yValid = true,
+                               bool zValid = true);
 
 struct CartesianToGeographicOutcome {
     bool ok;                   // false for a point on the polar axis: refusal below

@@ -1,43 +1,32 @@
 #pragma once
 
 #include <string>
-#include <utility>
-#include <vector>
 
-// Outcome of checking a window's typed values against their ranges: the first
-// value out of range, the lines of its message and the icon to show.
+// Outcome of checking a window's typed values against their ranges: which
+// value was refused first, the lines of its message and the icon to show.
 namespace tervano {
 
 enum class CheckIcon { Error, Warning };
 
 struct InputCheck {
-    bool ok = true;
-    int field = 0; // which input failed, numbered by the checking function
-    std::vector<std::string> lines;
+    int failed = 0; // 0 every value passes; else the refused input, as each check numbers them
+    const char* line1 = "";
+    const char* line2 = "";
+    const char* line3 = ""; // the few three-line messages
     CheckIcon icon = CheckIcon::Error;
 
-    // The message text: its lines joined by carriage returns.
+    bool ok() const { return failed == 0; }
+    // The message text: its non-empty lines joined by carriage returns.
     std::string text() const {
-        std::string out;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (i > 0)
+        std::string out = line1;
+        for (const char* line : {line2, line3}) {
+            if (*line != '\0') {
                 out += '\r';
-            out += lines[i];
+                out += line;
+            }
         }
         return out;
     }
 };
-
-inline InputCheck Passed() {
-    return {};
-}
-inline InputCheck Refused(int field, std::vector<std::string> lines, CheckIcon icon) {
-    return {false, field, std::move(lines), icon};
-}
-
-// Inclusive range test used by every check.
-inline bool Within(double value, double low, double high) {
-    return value >= low && value <= high;
-}
 
 } // namespace tervano

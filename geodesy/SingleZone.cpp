@@ -2,6 +2,7 @@
 
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
+#include "geodesy/PlaneConversions.h"
 #include "geodesy/ReferenceSystems.h"
 #include "geodesy/TextNumbers.h"
 
@@ -28,19 +29,40 @@ GeographicLimits LimitsFor(int systemCode, int longitudeOrigin) {
     return {35.0, 49.0, -9.0, 9.0};
 }
 
+bool Within(double v, double low, double high, bool valid) {
+    return valid && v >= low && v <= high;
+}
+
+// Reading a sexagesimal angle adds a guard of 1e-11 to the packed value, so a
+// bound typed exactly lies a few 1e-11 degrees outside: angles are compared
+// with this much slack to accept it.
+constexpr double AngleSlack = 1e-10;
+bool AngleWithin(double v, double low, double high, bool valid) {
+    return Within(v, low - AngleSlack, high + AngleSlack, valid);
+}
+
+constexpr const char* ForSystemTail = "AMMISSIBILE PER IL SISTEMA INDICATO";
+
 InputCheck CheckScale(const SingleZoneSettings& s) {
-    if (s.ScaleChoice == TypedChoice && !Within(s.typedScale, SingleZoneScaleMin, SingleZoneScaleMax))
-        return Refused(InputScaleFactor,
-                       {"VALORE DEL FATTORE DI SCALA", "SUL MERIDIANO CENTRALE", "NON AMMESSO DAL PROGRAMMA"},
-                       CheckIcon::Error);
-    return Passed();
+    if (s.ScaleChoice == TypedChoice &&
+        !Within(s.typedScale, SingleZoneScaleMin, SingleZoneScaleMax, s.typedScaleValid))
+        return {InputScaleFactor, "VALORE DEL FATTORE DI SCALA", "SUL MERIDIANO CENTRALE",
+                "NON AMMESSO DAL PROGRAMMA"};
+    return {};
+}
+
+bool MeridianRefused(const SingleZoneSettings& s) {
+    if (s.MeridianChoice != TypedChoice)
+        return false;
+    const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
+    return !AngleWithin(s.typedMeridian, lim.lonLow, lim.lonHigh, s.typedMeridianValid);
 }
 
 // The meridian's message of the geographic direction, which the plane
 // direction also uses for ROMA40.
-std::vector<std::string> MeridianMessage() {
-    return {"VALORE DELLA LONGITUDINE DEL MERIDIANO", "CENTRALE NON AMMESSO DAL PROGRAMMA",
-            "PER IL SISTEMA INDICATO"};
+InputCheck MeridianMessage() {
+    return {InputCentralMeridian, "VALORE DELLA LONGITUDINE DEL MERIDIANO",
+            "CENTRALE NON AMMESSO DAL PROGRAMMA", "PER IL SISTEMA INDICATO"};
 }
 
 } // namespace
@@ -62,60 +84,46 @@ SingleZoneParameters ResolveParameters(const SingleZoneSettings& s) {
     return p;
 }
 
-InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitude, double longitude) {
-    if (InputCheck c = CheckScale(s); !c.ok)
+InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitude, double longitude,
+                                     bool latitudeValid, bool longitudeValid) {
+    if (InputCheck c = CheckScale(s); !c.ok())
         return c;
     const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
     const bool roma = s.systemCode == ROMA40;
-    if (!Within(latitude, lim.latLow, lim.latHigh))
-        return Refused(InputZoneLatitude,
-                       roma ? std::vector<std::string>{"VALORE DELLA LATITUDINE NON",
-                                                       "AMMISSIBILE PER IL SISTEMA INDICATO"}
-                            : std::vector<std::string>{"VALORE DELLA LATITUDINE", "NON AMMISSIBILE"},
-                       CheckIcon::Error);
-    if (!Within(longitude, lim.lonLow, lim.lonHigh))
-        return Refused(InputZoneLongitude,
-                       roma ? std::vector<std::string>{"VALORE DELLA LONGITUDINE NON",
-                                                       "AMMISSIBILE PER IL SISTEMA INDICATO"}
-                            : std::vector<std::string>{"VALORE DELLA LONGITUDINE", "NON AMMISSIBILE"},
-                       CheckIcon::Error);
-    if (s.MeridianChoice == TypedChoice && !Within(s.typedMeridian, lim.lonLow, lim.lonHigh))
-        return Refused(InputCentralMeridian, MeridianMessage(), CheckIcon::Error);
-    return Passed();
+    if (!AngleWithin(latitude, lim.latLow, lim.latHigh, latitudeValid))
+        return roma ? InputCheck{InputZoneLatitude, "VALORE DELLA LATITUDINE NON", ForSystemTail}
+                    : InputCheck{InputZoneLatitude, "VALORE DELLA LATITUDINE", "NON AMMISSIBILE"};
+    if (!AngleWithin(longitude, lim.lonLow, lim.lonHigh, longitudeValid))
+        return roma ? InputCheck{InputZoneLongitude, "VALORE DELLA LONGITUDINE NON", ForSystemTail}
+                    : InputCheck{InputZoneLongitude, "VALORE DELLA LONGITUDINE", "NON AMMISSIBILE"};
+    if (MeridianRefused(s))
+        return MeridianMessage();
+    return {};
 }
 
-InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, double east) {
-    if (InputCheck c = CheckScale(s); !c.ok)
+InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, double east, bool northValid,
+                                bool eastValid) {
+    if (InputCheck c = CheckScale(s); !c.ok())
         return c;
     const bool roma = s.systemCode == ROMA40;
     const double fe = ResolveParameters(s).falseEast;
     const double northLow = roma ? 3964000.0 : 117000.0;
     const double northHigh = roma ? 5523000.0 : 8950000.0;
     const double eastReach = roma ? 1281000.0 : 2272000.0;
-    if (!Within(north, northLow, northHigh))
-        return Refused(InputZoneNorth,
-                       roma ? std::vector<std::string>{"VALORE DELLA COORDINATA NORD NON",
-                                                       "AMMISSIBILE PER IL SISTEMA INDICATO"}
-                            : std::vector<std::string>{"VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"},
-                       CheckIcon::Error);
+    if (!Within(north, northLow, northHigh, northValid))
+        return roma ? InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD NON", ForSystemTail}
+                    : InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"};
     // The lower limit mirrors the upper one about zero, not about the false East.
-    if (!Within(east, -(eastReach + fe), fe + eastReach))
-        return Refused(InputZoneEast,
-                       roma ? std::vector<std::string>{"VALORE DELLA COORDINATA EST NON",
-                                                       "AMMISSIBILE PER IL SISTEMA INDICATO"}
-                            : std::vector<std::string>{"VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"},
-                       CheckIcon::Error);
-    if (s.MeridianChoice == TypedChoice) {
-        const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
-        if (!Within(s.typedMeridian, lim.lonLow, lim.lonHigh))
-            return Refused(InputCentralMeridian,
-                           roma ? MeridianMessage()
-                                : std::vector<std::string>{"VALORE DELLA LONGITUDINE DEL MERIDIANO CENTRALE",
-                                                           "NON AMMESSO DAL PROGRAMMA ",
-                                                           "PER IL SISTEMA INDICATO"},
-                           CheckIcon::Error);
+    if (!Within(east, -(eastReach + fe), fe + eastReach, eastValid))
+        return roma ? InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST NON", ForSystemTail}
+                    : InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"};
+    if (MeridianRefused(s)) {
+        if (roma)
+            return MeridianMessage();
+        return {InputCentralMeridian, "VALORE DELLA LONGITUDINE DEL MERIDIANO CENTRALE",
+                "NON AMMESSO DAL PROGRAMMA ", "PER IL SISTEMA INDICATO"};
     }
-    return Passed();
+    return {};
 }
 
 SingleZonePlane SingleZoneForward(const SingleZoneParameters& p, int systemCode, double latitude,
@@ -190,27 +198,12 @@ std::string PlainDecimalText(double value, std::string_view decimalSeparator) {
     return text;
 }
 
-std::vector<std::string> SingleZoneSystemLines(int systemCode) {
-    switch (systemCode) {
-    case ED50:
-        return {"Ellissoide Internazionale (Hayford): a = 6 378 388, f = 1/297",
-                "Orientamento: medio europeo (definizione 1950)", "Origini delle longitudini: GREENWICH",
-                "Coord. di ROMA M.M.: Lat.= 41°55'31.487''; Long.= 12°27'10.93''"};
-    case WGS84:
-        return {"Sistema Cartesiano OXYZ nel centro di massa della Terra",
-                "Ellissoide associato: a = 6 378 137, f = 1/298.257222101",
-                "Origini delle longitudini: GREENWICH",
-                "Coord. di ROMA M.M.: Lat.= 41°55'27.851''; Long.= 12°27'07.658''"};
-    default:
-        return {"Ellissoide Internazionale (Hayford): a = 6 378 388, f = 1/297",
-                "Orientamento: Roma M.Mario (definizione astron. 1940)", "      Lat.= 41°55'25.51''",
-                "      Long.= 0° (12°27'08.400'' est da Greenwich)"};
-    }
-}
-
 std::vector<std::string> SingleZoneDescription(int systemCode, const std::string& meridian,
                                                const std::string& falseEast, const std::string& scale) {
-    std::vector<std::string> lines = SingleZoneSystemLines(systemCode);
+    // The system's own lines of the plane windows' description, without the
+    // lines about the national zones.
+    const auto& system = PlaneSystemDescription(systemCode);
+    std::vector<std::string> lines(system.begin(), system.begin() + 4);
     auto withValue = [](const char* caption, const std::string& value) {
         return value.empty() ? std::string(caption) : std::string(caption) + " " + value;
     };

@@ -32,6 +32,9 @@ struct SingleZoneSettings {
     double typedFalseEast = 0; // metres
     int ScaleChoice = DefaultChoice;
     double typedScale = 0;
+    // False when the typed number did not fit a double: refused by the checks.
+    bool typedMeridianValid = true;
+    bool typedScaleValid = true;
 };
 
 struct SingleZoneParameters {
@@ -54,10 +57,12 @@ enum SingleZoneInputs : int {
 
 // Geographic to plane: scale factor (when typed), latitude, longitude, central
 // meridian (when typed), in that order.
-InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitude, double longitude);
+InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitude, double longitude,
+                                     bool latitudeValid = true, bool longitudeValid = true);
 // Plane to geographic: scale factor (when typed), North, East, central meridian
 // (when typed). East counts the false East.
-InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, double east);
+InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, double east,
+                                bool northValid = true, bool eastValid = true);
 
 struct SingleZonePlane {
     double North;
@@ -87,7 +92,6 @@ std::string PlainDecimalText(double value, std::string_view decimalSeparator = "
 inline constexpr const char* SingleZoneMeridianCaption = "Meridiano  centrale  dell'unico  fuso :";
 inline constexpr const char* SingleZoneFalseEastCaption = "Falsa origine Est :";
 inline constexpr const char* SingleZoneScaleCaption = "Rappr. CONFORME DI GAUSS con fattore di scala";
-std::vector<std::string> SingleZoneSystemLines(int systemCode);
 std::vector<std::string> SingleZoneDescription(int systemCode, const std::string& meridian,
                                                const std::string& falseEast, const std::string& scale);
 

@@ -61,86 +61,82 @@ TEST(SingleZone, DefaultMeridianFollowsSystemAndOrigin) {
 }
 
 TEST(SingleZone, ScaleFactorLimitsComeFirst) {
-    const std::vector<std::string> message{"VALORE DEL FATTORE DI SCALA", "SUL MERIDIANO CENTRALE",
-                                           "NON AMMESSO DAL PROGRAMMA"};
-    EXPECT_TRUE(CheckSingleZoneGeographic(Typed(ED50, 12, 0, 10), 45, 12).ok);
-    EXPECT_TRUE(CheckSingleZoneGeographic(Typed(ED50, 12, 0, 0.000001), 45, 12).ok);
+    const std::string message =
+        "VALORE DEL FATTORE DI SCALA\rSUL MERIDIANO CENTRALE\rNON AMMESSO DAL PROGRAMMA";
+    EXPECT_TRUE(CheckSingleZoneGeographic(Typed(ED50, 12, 0, 10), 45, 12).ok());
+    EXPECT_TRUE(CheckSingleZoneGeographic(Typed(ED50, 12, 0, 0.000001), 45, 12).ok());
     for (double bad : {10.0001, 0.0, 0.00000099, -1.0}) {
         const InputCheck c = CheckSingleZoneGeographic(Typed(ED50, 12, 0, bad), 0, 0);
-        EXPECT_EQ(c.field, InputScaleFactor) << bad;
-        EXPECT_EQ(c.lines, message);
+        EXPECT_EQ(c.failed, InputScaleFactor) << bad;
+        EXPECT_EQ(c.text(), message);
         EXPECT_EQ(c.icon, CheckIcon::Error);
-        EXPECT_EQ(CheckSingleZonePlane(Typed(ED50, 12, 0, bad), 0, 0).field, InputScaleFactor);
+        EXPECT_EQ(CheckSingleZonePlane(Typed(ED50, 12, 0, bad), 0, 0).failed, InputScaleFactor);
     }
     // An empty box with the usual factor chosen is not looked at.
     SingleZoneSettings s = Typed(ED50, 12, 0, 0);
     s.ScaleChoice = DefaultChoice;
-    EXPECT_TRUE(CheckSingleZoneGeographic(s, 45, 12).ok);
+    EXPECT_TRUE(CheckSingleZoneGeographic(s, 45, 12).ok());
 }
 
 TEST(SingleZone, GeographicChecksBySystem) {
-    const std::vector<std::string> meridian{"VALORE DELLA LONGITUDINE DEL MERIDIANO",
-                                            "CENTRALE NON AMMESSO DAL PROGRAMMA", "PER IL SISTEMA INDICATO"};
+    const std::string meridian =
+        "VALORE DELLA LONGITUDINE DEL MERIDIANO\rCENTRALE NON AMMESSO DAL PROGRAMMA\rPER IL SISTEMA INDICATO";
     // ROMA40 with Monte Mario longitudes.
-    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(ROMA40), 35, -9).ok);
-    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(ROMA40), 49, 9).ok);
+    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(ROMA40), 35, -9).ok());
+    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(ROMA40), 49, 9).ok());
     auto c = CheckSingleZoneGeographic(Settings(ROMA40), 34.9999, 0);
-    EXPECT_EQ(c.field, InputZoneLatitude);
-    EXPECT_EQ(c.lines, (std::vector<std::string>{"VALORE DELLA LATITUDINE NON",
-                                                 "AMMISSIBILE PER IL SISTEMA INDICATO"}));
+    EXPECT_EQ(c.failed, InputZoneLatitude);
+    EXPECT_EQ(c.text(), "VALORE DELLA LATITUDINE NON\rAMMISSIBILE PER IL SISTEMA INDICATO");
     c = CheckSingleZoneGeographic(Settings(ROMA40), 42, 9.0001);
-    EXPECT_EQ(c.lines, (std::vector<std::string>{"VALORE DELLA LONGITUDINE NON",
-                                                 "AMMISSIBILE PER IL SISTEMA INDICATO"}));
-    EXPECT_EQ(CheckSingleZoneGeographic(Typed(ROMA40, -9.5, 0, 1), 42, 0).lines, meridian);
+    EXPECT_EQ(c.text(), "VALORE DELLA LONGITUDINE NON\rAMMISSIBILE PER IL SISTEMA INDICATO");
+    EXPECT_EQ(CheckSingleZoneGeographic(Typed(ROMA40, -9.5, 0, 1), 42, 0).text(), meridian);
     // ROMA40 with Greenwich longitudes.
-    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(ROMA40, 2), 42, 5).ok);
-    EXPECT_EQ(CheckSingleZoneGeographic(Settings(ROMA40, 2), 42, 0).field, InputZoneLongitude);
-    EXPECT_TRUE(CheckSingleZoneGeographic(Typed(ROMA40, 25, 0, 1, 2), 42, 12).ok);
+    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(ROMA40, 2), 42, 5).ok());
+    EXPECT_EQ(CheckSingleZoneGeographic(Settings(ROMA40, 2), 42, 0).failed, InputZoneLongitude);
+    EXPECT_TRUE(CheckSingleZoneGeographic(Typed(ROMA40, 25, 0, 1, 2), 42, 12).ok());
     // ED50 and WGS84.
-    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(WGS84), 1, 25).ok);
-    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(WGS84), 80, 5).ok);
+    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(WGS84), 1, 25).ok());
+    EXPECT_TRUE(CheckSingleZoneGeographic(Settings(WGS84), 80, 5).ok());
     c = CheckSingleZoneGeographic(Settings(ED50), 80.01, 12);
-    EXPECT_EQ(c.lines, (std::vector<std::string>{"VALORE DELLA LATITUDINE", "NON AMMISSIBILE"}));
+    EXPECT_EQ(c.text(), "VALORE DELLA LATITUDINE\rNON AMMISSIBILE");
     c = CheckSingleZoneGeographic(Settings(ED50), 45, 4.99);
-    EXPECT_EQ(c.lines, (std::vector<std::string>{"VALORE DELLA LONGITUDINE", "NON AMMISSIBILE"}));
+    EXPECT_EQ(c.text(), "VALORE DELLA LONGITUDINE\rNON AMMISSIBILE");
     c = CheckSingleZoneGeographic(Typed(ED50, 26, 0, 1), 45, 12);
-    EXPECT_EQ(c.field, InputCentralMeridian);
-    EXPECT_EQ(c.lines, meridian);
+    EXPECT_EQ(c.failed, InputCentralMeridian);
+    EXPECT_EQ(c.text(), meridian);
     EXPECT_EQ(c.text(), "VALORE DELLA LONGITUDINE DEL MERIDIANO\rCENTRALE NON AMMESSO DAL PROGRAMMA\r"
                         "PER IL SISTEMA INDICATO");
 }
 
 TEST(SingleZone, PlaneChecksMirrorTheEastLimitAboutZero) {
     const SingleZoneSettings roma = Settings(ROMA40);
-    EXPECT_TRUE(CheckSingleZonePlane(roma, 3964000, -2281000).ok);
-    EXPECT_TRUE(CheckSingleZonePlane(roma, 5523000, 2281000).ok);
-    EXPECT_EQ(CheckSingleZonePlane(roma, 4500000, -2281001).field, InputZoneEast);
-    EXPECT_EQ(
-        CheckSingleZonePlane(roma, 4500000, 2281001).lines,
-        (std::vector<std::string>{"VALORE DELLA COORDINATA EST NON", "AMMISSIBILE PER IL SISTEMA INDICATO"}));
-    EXPECT_EQ(CheckSingleZonePlane(roma, 3963999.999, 1000000).lines,
-              (std::vector<std::string>{"VALORE DELLA COORDINATA NORD NON",
-                                        "AMMISSIBILE PER IL SISTEMA INDICATO"}));
+    EXPECT_TRUE(CheckSingleZonePlane(roma, 3964000, -2281000).ok());
+    EXPECT_TRUE(CheckSingleZonePlane(roma, 5523000, 2281000).ok());
+    EXPECT_EQ(CheckSingleZonePlane(roma, 4500000, -2281001).failed, InputZoneEast);
+    EXPECT_EQ(CheckSingleZonePlane(roma, 4500000, 2281001).text(),
+              "VALORE DELLA COORDINATA EST NON\rAMMISSIBILE PER IL SISTEMA INDICATO");
+    EXPECT_EQ(CheckSingleZonePlane(roma, 3963999.999, 1000000).text(),
+              "VALORE DELLA COORDINATA NORD NON\rAMMISSIBILE PER IL SISTEMA INDICATO");
     // A typed false East moves both limits.
     const SingleZoneSettings typed = Typed(ROMA40, 0, 500000, 1);
-    EXPECT_TRUE(CheckSingleZonePlane(typed, 4500000, -1781000).ok);
-    EXPECT_FALSE(CheckSingleZonePlane(typed, 4500000, -1781000.001).ok);
-    EXPECT_FALSE(CheckSingleZonePlane(typed, 4500000, 1781000.001).ok);
-    EXPECT_EQ(CheckSingleZonePlane(Typed(ROMA40, 9.5, 500000, 1), 4500000, 0).lines,
-              (std::vector<std::string>{"VALORE DELLA LONGITUDINE DEL MERIDIANO",
-                                        "CENTRALE NON AMMESSO DAL PROGRAMMA", "PER IL SISTEMA INDICATO"}));
+    EXPECT_TRUE(CheckSingleZonePlane(typed, 4500000, -1781000).ok());
+    EXPECT_FALSE(CheckSingleZonePlane(typed, 4500000, -1781000.001).ok());
+    EXPECT_FALSE(CheckSingleZonePlane(typed, 4500000, 1781000.001).ok());
+    EXPECT_EQ(CheckSingleZonePlane(Typed(ROMA40, 9.5, 500000, 1), 4500000, 0).text(),
+              "VALORE DELLA LONGITUDINE DEL MERIDIANO\rCENTRALE NON AMMESSO DAL PROGRAMMA\rPER IL SISTEMA "
+              "INDICATO");
 
     const SingleZoneSettings ed = Settings(ED50);
-    EXPECT_TRUE(CheckSingleZonePlane(ed, 117000, -3272000).ok);
-    EXPECT_TRUE(CheckSingleZonePlane(ed, 8950000, 3272000).ok);
-    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000.001, 0).lines,
-              (std::vector<std::string>{"VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"}));
-    EXPECT_EQ(CheckSingleZonePlane(ed, 5000000, 3272000.001).lines,
-              (std::vector<std::string>{"VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"}));
+    EXPECT_TRUE(CheckSingleZonePlane(ed, 117000, -3272000).ok());
+    EXPECT_TRUE(CheckSingleZonePlane(ed, 8950000, 3272000).ok());
+    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000.001, 0).text(),
+              "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
+    EXPECT_EQ(CheckSingleZonePlane(ed, 5000000, 3272000.001).text(),
+              "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE");
     const InputCheck c = CheckSingleZonePlane(Typed(ED50, 26, 1000000, 1), 5000000, 1000000);
-    EXPECT_EQ(c.field, InputCentralMeridian);
-    EXPECT_EQ(c.lines, (std::vector<std::string>{"VALORE DELLA LONGITUDINE DEL MERIDIANO CENTRALE",
-                                                 "NON AMMESSO DAL PROGRAMMA ", "PER IL SISTEMA INDICATO"}));
+    EXPECT_EQ(c.failed, InputCentralMeridian);
+    EXPECT_EQ(c.text(), "VALORE DELLA LONGITUDINE DEL MERIDIANO CENTRALE\rNON AMMESSO DAL PROGRAMMA \rPER IL "
+                        "SISTEMA INDICATO");
 }
 
 TEST(SingleZone, RoundTripWithUserParametersWithinAMillimetre) {
