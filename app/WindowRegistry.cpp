@@ -1,6 +1,9 @@
 #include "app/WindowRegistry.h"
 
 #include "app/Modulo1.h"
+#include "windows/frmCartGeo.h"
+#include "windows/frmGeoCart.h"
+#include "windows/frmUnicoFuso.h"
 
 #include <QWidget>
 
@@ -11,13 +14,16 @@ QStringList ConversionWindowNames() {
 }
 
 bool ConversionWindowAvailable(const QString& name) {
-    Q_UNUSED(name);
-    return false;
+    return name == QLatin1String("frmUnicoFuso") || name == QLatin1String("frmGeoCart") ||
+           name == QLatin1String("frmCartGeo");
 }
 
 QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWindow) {
-    Q_UNUSED(name);
-    Q_UNUSED(m);
-    Q_UNUSED(mainWindow);
+    if (name == QLatin1String("frmUnicoFuso"))
+        return new frmUnicoFuso(m, mainWindow);
+    if (name == QLatin1String("frmGeoCart"))
+        return new frmGeoCart(m, mainWindow);
+    if (name == QLatin1String("frmCartGeo"))
+        return new frmCartGeo(m, mainWindow);
     return nullptr;
 }

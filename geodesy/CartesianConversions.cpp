@@ -77,6 +77,17 @@ const std::array<const char*, 7>& CartesianSystemDescription(int systemCode) {
     }
 }
 
+const char* CartesianFrameCaption(int systemCode) {
+    switch (systemCode) {
+    case ED50:
+        return "Coord. Cartesiane Ellissocentriche ED50";
+    case WGS84:
+        return "Coord. Cartesiane Ellissocentriche WGS84";
+    default:
+        return "Coord. Cartesiane Ellissocentriche ROMA40";
+    }
+}
+
 InputCheck CheckGeographicInput(double latitude, double longitude, double height, bool latitudeValid,
                                 bool longitudeValid, bool heightValid) {
     if (!AngleWithin(latitude, -90.0, 90.0, latitudeValid))

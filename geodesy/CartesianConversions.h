@@ -20,6 +20,9 @@ bool ShiftsToGreenwichAxis(int systemCode, int axisChoice, int longitudeOrigin);
 // Description of the reference system as the cartesian windows show it.
 const std::array<const char*, 7>& CartesianSystemDescription(int systemCode);
 
+// "Coord. Cartesiane Ellissocentriche ROMA40", ... by system.
+const char* CartesianFrameCaption(int systemCode);
+
 // Geographic to cartesian.
 enum GeographicInputs : int { InputLatitude = 1, InputLongitude = 2, InputHeight = 3 };
 
