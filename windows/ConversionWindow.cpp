@@ -169,6 +169,12 @@ void ConversionWindow::runLoad() {
     }
     updateGreenwichNotice();
     installKeyPreview();
+    if (QWidget* first = initialFocus())
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* ConversionWindow::initialFocus() const {
+    return fields_.empty() ? nullptr : fields_.front()->edit();
 }
 
 void ConversionWindow::installKeyPreview() {
@@ -184,6 +190,12 @@ bool ConversionWindow::eventFilter(QObject* watched, QEvent* event) {
             QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QStringLiteral("."),
                             key->isAutoRepeat(), ushort(key->count()));
             QApplication::sendEvent(watched, &point);
+            return true;
+        }
+        // Enter on a focused button presses it, so "ESEGUI" follows the last box's Enter.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && button->isEnabled()) {
+            button->click();
             return true;
         }
     }
@@ -295,7 +307,14 @@ void ConversionWindow::onExit() {
 void ConversionWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        if (mainWindow_)
+        // The menu opens the chosen window before closing the others: the main
+        // window comes back only when no other conversion window stays open.
+        bool otherOpen = false;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* other = qobject_cast<ConversionWindow*>(w);
+            otherOpen = otherOpen || (other && other != this && !other->unloaded_ && other->isVisible());
+        }
+        if (mainWindow_ && !otherOpen)
             mainWindow_->setEnabled(true);
         if (m.PrinterPresent && m.QueueOpen &&
             showMessage({QStringLiteral("LA CODA DI STAMPA NON E' VUOTA,"),

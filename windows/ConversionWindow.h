@@ -116,6 +116,9 @@ protected:
     virtual void clearCoordinates();
     // Extra clearing of "CANCELLA COORDINATE" (frame captions ...).
     virtual void clearExtras() {}
+    // The control that has the cursor when the window appears; the first
+    // coordinate box unless the window says otherwise.
+    virtual QWidget* initialFocus() const;
 
     // ---- helpers for the windows ----
     // A message box whose lines are joined by "\r".
