@@ -275,7 +275,7 @@ void frmUnicoFuso::updateZoneTexts() {
         DefaultParametersText(settings_.systemCode, settings_.longitudeOrigin, m.AngleUnit)));
     label13_->setText(QString::fromStdString(MeridianDescriptionText(settings_, separator)));
     if (settings_.MeridianChoice == TypedChoice)
-        label14_->setText(falseEastField_->displayText());
+        label14_->setText(falseEastField_->displayText().trimmed());
     else
         label14_->setText(
             CoordinateField::format(SingleZoneDefaultFalseEast, QString::fromUtf8(Patterns::MetresWhole)));
