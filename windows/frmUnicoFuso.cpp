@@ -84,6 +84,9 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
             return QString();
         return CoordinateField::format(f.value(), QString::fromUtf8(Patterns::MetresWhole));
     });
+    // Wide enough for a meridian in any notation and a false East in millions.
+    meridianField_->setMinimumWidth(150);
+    falseEastField_->setMinimumWidth(110);
     auto* g2 = new QGridLayout(frame2);
     g2->addWidget(italy, 0, 0);
     g2->addWidget(label5_, 0, 1, 1, 3);
