@@ -3,30 +3,55 @@
 #include "app/Modulo1.h"
 #include "cadastre/frmCatasto.h"
 #include "datum/frmSistemi.h"
+#include "windows/frmCartGeo.h"
+#include "windows/frmGeoCart.h"
 #include "windows/frmGeoPia.h"
 #include "windows/frmPiaGeo.h"
+#include "windows/frmUnicoFuso.h"
 
 #include <QWidget>
 
+namespace {
+
+using Factory = QWidget* (*)(Modulo1&, QWidget*);
+
+template <class W> QWidget* Make(Modulo1& m, QWidget* mainWindow) {
+    return new W(m, mainWindow);
+}
+
+struct Entry {
+    const char* name;
+    Factory make;
+};
+
+// The seven conversion windows, in the order of the main menu.
+constexpr Entry Windows[] = {
+    {"frmGeoPia", Make<frmGeoPia>},   {"frmPiaGeo", Make<frmPiaGeo>},   {"frmUnicoFuso", Make<frmUnicoFuso>},
+    {"frmGeoCart", Make<frmGeoCart>}, {"frmCartGeo", Make<frmCartGeo>}, {"frmSistemi", Make<frmSistemi>},
+    {"frmCatasto", Make<frmCatasto>},
+};
+
+const Entry* Find(const QString& name) {
+    for (const Entry& e : Windows)
+        if (name == QLatin1String(e.name))
+            return &e;
+    return nullptr;
+}
+
+} // namespace
+
 QStringList ConversionWindowNames() {
-    return {QStringLiteral("frmGeoPia"),  QStringLiteral("frmPiaGeo"),  QStringLiteral("frmUnicoFuso"),
-            QStringLiteral("frmGeoCart"), QStringLiteral("frmCartGeo"), QStringLiteral("frmSistemi"),
-            QStringLiteral("frmCatasto")};
+    QStringList names;
+    for (const Entry& e : Windows)
+        names << QString::fromLatin1(e.name);
+    return names;
 }
 
 bool ConversionWindowAvailable(const QString& name) {
-    return name == QLatin1String("frmGeoPia") || name == QLatin1String("frmPiaGeo") ||
-           name == QLatin1String("frmSistemi") || name == QLatin1String("frmCatasto");
+    return Find(name) != nullptr;
 }
 
 QWidget* CreateConversionWindow(const QString& name, Modulo1& m, QWidget* mainWindow) {
-    if (name == QLatin1String("frmGeoPia"))
-        return new frmGeoPia(m, mainWindow);
-    if (name == QLatin1String("frmPiaGeo"))
-        return new frmPiaGeo(m, mainWindow);
-    if (name == QLatin1String("frmSistemi"))
-        return new frmSistemi(m, mainWindow);
-    if (name == QLatin1String("frmCatasto"))
-        return new frmCatasto(m, mainWindow);
-    return nullptr;
+    const Entry* e = Find(name);
+    return e ? e->make(m, mainWindow) : nullptr;
 }

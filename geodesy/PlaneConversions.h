@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geodesy/InputCheck.h"
+
 #include <array>
 
 // Rules of the geographic <-> plane conversions that do not depend on any
@@ -12,14 +14,6 @@
 //   if (c.failed != 0) { show c.line1 + "\r" + c.line2, focus input c.failed }
 //   else { GeoToPlaneResult r = GeographicToPlane(system, zoneMode, zoneCode, lat, lon, 0.9996); }
 namespace tervano {
-
-// Outcome of a range check. failed: 0 every value passes; 1 the first value
-// of the pair (latitude, North) is refused; 2 the second (longitude, East).
-struct InputCheck {
-    int failed = 0;
-    const char* line1 = "";
-    const char* line2 = "";
-};
 
 // Latitude and longitude in decimal degrees; for ROMA40 the longitude is
 // counted from Monte Mario. A value that did not fit a double (valid false)

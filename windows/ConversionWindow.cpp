@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
@@ -234,6 +235,21 @@ MessageAnswer ConversionWindow::showMessage(const QStringList& lines, MessageIco
 void ConversionWindow::reportInputError(CoordinateField* field, const QStringList& lines, MessageIcon icon) {
     showMessage(lines, icon);
     field->showEdit(true);
+}
+
+void ConversionWindow::reportCheck(CoordinateField* field, const tervano::InputCheck& check) {
+    QStringList lines{QString::fromUtf8(check.line1)};
+    for (const char* line : {check.line2, check.line3})
+        if (*line != '\0')
+            lines << QString::fromUtf8(line);
+    reportInputError(field, lines,
+                     check.icon == tervano::CheckIcon::Warning ? MessageIcon::Exclamation
+                                                               : MessageIcon::Stop);
+}
+
+QString ConversionWindow::resultAngleText(double degrees) const {
+    const std::string separator = QString(QLocale().decimalPoint()).toStdString();
+    return QString::fromStdString(tervano::FormatResultAngle(degrees, m.AngleUnit, separator));
 }
 
 void ConversionWindow::acceptResult() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Platform.h"
+#include "geodesy/InputCheck.h"
 #include "print/PrintQueue.h"
 
 #include <QPointer>
@@ -126,6 +127,10 @@ protected:
     // An input refused by "ESEGUI": the message, then its edit box shown and focused.
     void reportInputError(CoordinateField* field, const QStringList& lines,
                           MessageIcon icon = MessageIcon::Stop);
+    // A range check refused an input: its message lines and icon, then the box shown and focused.
+    void reportCheck(CoordinateField* field, const tervano::InputCheck& check);
+    // A computed angle (decimal degrees) as a result box shows it in the current AngleUnit.
+    QString resultAngleText(double degrees) const;
     // "ESEGUI" passed its checks: "COPIA COORDINATE" enabled, "ACCODA" with a printer.
     void acceptResult();
     // An input changed: "ACCODA" disabled and the result boxes emptied.

@@ -375,11 +375,13 @@ TEST_F(OtherWindows, NeverOfferToPasteCadastralCoordinates) {
     for (const QString& name : ConversionWindowNames()) {
         if (name == QLatin1String("frmCatasto") || !ConversionWindowAvailable(name))
             continue;
+        m.CopiedCoordinates.CopiedKind = 5; // the single-zone window empties the record when it opens
         QWidget* w = CreateConversionWindow(name, m, &mainWindow);
         ASSERT_NE(w, nullptr) << name.toStdString();
         EXPECT_FALSE(pasteOffered(w)) << name.toStdString();
         delete w;
     }
+    m.CopiedCoordinates.CopiedKind = 5;
     EXPECT_FALSE(pasteOffered(open<frmGeoPia>()));
     current->close();
     FlushDeletes();
