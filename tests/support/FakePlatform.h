@@ -55,9 +55,9 @@ public:
     bool failNextLine = false;
     bool failNextEnd = false;
 
-    std::vector<PrintedLine> lines;          // every line ever printed
+    std::vector<PrintedLine> lines;              // every line ever printed
     std::vector<std::vector<PrintedLine>> ended; // documents ended (printed)
-    int discarded = 0;                       // documents discarded with lines in them
+    int discarded = 0;                           // documents discarded with lines in them
     int documentIndex = 0;
 
     int printerCount() const override { return printers; }
