@@ -91,10 +91,8 @@ CentreSelection SelectCentre(int index, CentreValues& centre) {
 }
 
 std::string FormatCentreValue(double v, bool tableLongitude, std::string_view decimalSeparator) {
-    // The blanks of a table longitude stand before the sign, so that a
-    // longitude west of Genova reads "  -1° ..." rather than "-  1° ...".
-    const std::string shown = FormatPattern(SexagesimalDisplayValue(v, 3), CentrePattern, decimalSeparator);
-    return tableLongitude ? "  " + shown : shown;
+    return FormatPattern(SexagesimalDisplayValue(v, 3),
+                         tableLongitude ? TableLongitudePattern : CentrePattern, decimalSeparator);
 }
 
 } // namespace tervano

@@ -48,9 +48,10 @@ struct CentreSelection {
 // by the centre check until a centre is typed). Any other index changes nothing.
 CentreSelection SelectCentre(int index, CentreValues& centre);
 
-// Display pattern of a centre value; the longitude of a table centre is
-// written after two blanks.
+// Display patterns of a centre value: a typed value and every latitude; the
+// longitude of a table centre, written after two blanks.
 inline constexpr const char* CentrePattern = "#0° 00' 00.000''";
+inline constexpr const char* TableLongitudePattern = "  #0° 00' 00.000''";
 
 // A centre value (gg.ppssdddd) rendered for its display box, seconds to
 // three decimals; seconds that would round to 60.000 carry into the minutes.

@@ -25,20 +25,9 @@ using namespace tervano;
 
 namespace {
 
-// Metres with two decimals. The pattern writes its group blanks even before
-// the first digit, which would part a minus from its number ("-  226.11");
-// the minus is written next to the digits instead ("  -226.11"). Cadastral
-// X and Y are negative south and west of the centre.
+// Metres with two decimals.
 QString metres(double v) {
-    QString s = CoordinateField::format(v, QString::fromUtf8(Patterns::MetresCm));
-    if (s.startsWith(QLatin1Char('-'))) {
-        s.remove(0, 1);
-        qsizetype i = 0;
-        while (i < s.size() && s[i] == QLatin1Char(' '))
-            ++i;
-        s.insert(i, QLatin1Char('-'));
-    }
-    return s;
+    return CoordinateField::format(v, QString::fromUtf8(Patterns::MetresCm));
 }
 
 QStringList toLines(const std::vector<std::string>& lines) {
@@ -150,7 +139,7 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     text12_ = resultBox(QStringLiteral("Text12"), frame4_);
 
     for (CoordinateField* f : {nord_, est_, x_, y_})
-        f->setFormatter([](const CoordinateField& field) { return metres(field.value()); });
+        f->setPattern(QString::fromUtf8(Patterns::MetresCm));
 
     const auto pairFrame = [](QGroupBox* frame, const QString& first, QWidget* a, const QString& second,
                               QWidget* b) {

@@ -88,8 +88,10 @@ TEST(CadastralCentres, DisplayCarriesSecondsAtThreeDecimals) {
     EXPECT_EQ(FormatCentreValue(45.12599996, false), "45° 13' 00.000''");
     // Just below the carry the seconds round down to 59.999.
     EXPECT_EQ(FormatCentreValue(45.12599994, false), "45° 12' 59.999''");
-    // West of Genova: the sign is on the whole value.
-    EXPECT_EQ(FormatCentreValue(-1.1117116, true), "  -1° 11' 17.116''");
+    // West of Genova: the sign is on the whole value and, as in every pattern,
+    // a negative value starts with the minus.
+    EXPECT_EQ(FormatCentreValue(-1.1117116, true), "-  1° 11' 17.116''");
+    EXPECT_EQ(FormatCentreValue(-0.1837157, true), "-  0° 18' 37.157''");
     EXPECT_EQ(FormatCentreValue(-1.1117116, false), "-1° 11' 17.116''");
     EXPECT_EQ(FormatCentreValue(0.0, false), "0° 00' 00.000''");
     // Seconds typed as 60 or more are shown as typed, not carried away.
