@@ -89,6 +89,10 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     provinces_->setObjectName(QStringLiteral("Label12"));
     provinces_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     provinces_->setMinimumHeight(provinces_->fontMetrics().lineSpacing() * 8);
+    // The list keeps its room while hidden: choosing a centre does not resize the window.
+    QSizePolicy keepRoom = provinces_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    provinces_->setSizePolicy(keepRoom);
 
     auto* centreGrid = new QGridLayout(frame1_);
     centreGrid->addWidget(combo_, 0, 0, 1, 2);
@@ -98,10 +102,10 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     centreGrid->addWidget(centreLon_, 2, 1);
     centreGrid->addWidget(label14, 3, 0, 1, 2);
     centreGrid->addWidget(label13, 0, 2);
-    centreGrid->addWidget(provinces_, 1, 2, 3, 1);
+    centreGrid->addWidget(provinces_, 1, 2, 4, 1);
     centreGrid->setColumnStretch(1, 1);
     centreGrid->setColumnStretch(2, 1);
-    centreGrid->setRowStretch(3, 1);
+    centreGrid->setRowStretch(4, 1);
 
     QGroupBox* pointFrame =
         makePointNameFrame(QStringLiteral("Frame2"), QStringLiteral("Text17"), &pointName_);

@@ -98,7 +98,9 @@ TEST_F(CatastoWindow, OpensOnTheUserDefinedEntryAndRefusesAnEmptyCentre) {
 }
 
 TEST_F(CatastoWindow, TableCentreIsShownWithProvincesAndHandsOnTheFocus) {
+    const QSize before = w->sizeHint();
     pickCentre(18);
+    EXPECT_EQ(w->sizeHint(), before); // the province list has its room from the start
     EXPECT_EQ(get("Text5")->text(), "37° 45' 47.240''");
     EXPECT_EQ(get("Text6")->text(), "  6° 03' 51.129''");
     EXPECT_TRUE(get("Text5")->isVisible());
