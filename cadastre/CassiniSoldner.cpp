@@ -152,8 +152,7 @@ LatLon CassiniInverse(double X, double Y, double phi0, double lambda0) {
 }
 
 LatLon CentreRadians(const CentreValues& centre) {
-    return {SexagesimalToDegrees(centre.centreLatitude) * Pi() / 180.0,
-            SexagesimalToDegrees(centre.centreLongitude) * Pi() / 180.0};
+    return {StoredToRadians(centre.centreLatitude), StoredToRadians(centre.centreLongitude)};
 }
 
 int ZoneForLongitude(double lambdaMM) {
