@@ -96,6 +96,15 @@ void LayOutFrame(QGroupBox* frame, const QString& name, const FrameRow& first, c
                      0);
         g->addWidget(r.box, i++, 1);
     }
+    // The third row keeps its room when hidden, so that the source and the
+    // result frames line up whichever systems are chosen.
+    for (QWidget* w : {third, thirdBox}) {
+        if (!w)
+            continue;
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     if (thirdBox) {
         g->addWidget(third, 2, 0);
         g->addWidget(thirdBox, 2, 1, Qt::AlignLeft);

@@ -140,6 +140,9 @@ TEST_F(Sistemi, GeographicConversionCopyAndInvalidation) {
     reopen();
     EXPECT_TRUE(label("Label8")->isVisible());
     EXPECT_FALSE(label("Label5")->isVisible());
+    // A notice on one side only leaves the source and result frames alike wide.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(frame("Frame1")->width(), frame("Frame3")->width());
     // Monte Mario typed from Greenwich, to ED50.
     type("Text5", "41.92375278");
     EXPECT_TRUE(focused("Text6"));
