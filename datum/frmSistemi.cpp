@@ -492,37 +492,36 @@ QString frmSistemi::printTitle() const {
 }
 
 void frmSistemi::printBlock(PrintQueue& q) {
-    const QString greenwich = QStringLiteral("  (Long. da Greenwich)");
     const bool plane = planeTab();
     q.setFont(11, false);
     q.printLine({m.HeaderPoint, pointName_->text()});
     q.printLine();
-    q.setFont(11, true);
-    q.printLine({QStringLiteral("Sistema Geodetico: "), QString::fromLatin1(SystemNames[SourceSystem - 1])});
-    q.setFont(11, false);
-    if (plane) {
-        q.printLine({frame6_->title(), ZoneSuffix(SourceZone)});
-        q.printLine({QStringLiteral("Nord: "), north_->displayText(), m.GapWide, QStringLiteral("Est: "),
-                     east_->displayText()});
-    } else {
-        q.printLine(
-            {frame1_->title(), SourceSystem == ROMA40 && greenwichLongitudes() ? greenwich : QString()});
-        q.printLine({QStringLiteral("Latitudine: "), latitude_->displayText(), m.GapWide,
-                     QStringLiteral("Longitudine: "), longitude_->displayText()});
-    }
+    // The source side, then the result side: system name in bold, the frame
+    // caption, the two values as the window shows them.
+    auto side = [&](int system, int zone, const QGroupBox* planeFrame, const QGroupBox* geoFrame,
+                    const QString& first, const QString& second) {
+        q.setFont(11, true);
+        q.printLine({QStringLiteral("Sistema Geodetico: "), QString::fromLatin1(SystemNames[system - 1])});
+        q.setFont(11, false);
+        if (plane) {
+            q.printLine({planeFrame->title(), ZoneSuffix(zone)});
+            q.printLine({QStringLiteral("Nord: "), first, m.GapWide, QStringLiteral("Est: "), second});
+        } else {
+            const bool greenwich = system == ROMA40 && greenwichLongitudes();
+            q.printLine(
+                {geoFrame->title(), greenwich ? QStringLiteral("  (Long. da Greenwich)") : QString()});
+            q.printLine(
+                {QStringLiteral("Latitudine: "), first, m.GapWide, QStringLiteral("Longitudine: "), second});
+        }
+    };
+    if (plane)
+        side(SourceSystem, SourceZone, frame6_, frame1_, north_->displayText(), east_->displayText());
+    else
+        side(SourceSystem, SourceZone, frame6_, frame1_, latitude_->displayText(), longitude_->displayText());
     q.printLine();
-    q.setFont(11, true);
-    q.printLine({QStringLiteral("Sistema Geodetico: "), QString::fromLatin1(SystemNames[TargetSystem - 1])});
-    q.setFont(11, false);
-    if (plane) {
-        q.printLine({frame5_->title(), ZoneSuffix(TargetZone)});
-        q.printLine(
-            {QStringLiteral("Nord: "), text11_->text(), m.GapWide, QStringLiteral("Est: "), text12_->text()});
-    } else {
-        q.printLine(
-            {frame3_->title(), TargetSystem == ROMA40 && greenwichLongitudes() ? greenwich : QString()});
-        q.printLine({QStringLiteral("Latitudine: "), text3_->text(), m.GapWide,
-                     QStringLiteral("Longitudine: "), text4_->text()});
-    }
+    if (plane)
+        side(TargetSystem, TargetZone, frame5_, frame3_, text11_->text(), text12_->text());
+    else
+        side(TargetSystem, TargetZone, frame5_, frame3_, text3_->text(), text4_->text());
     printBlockEnd(q);
 }

@@ -36,6 +36,17 @@ protected:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
     bool shown(const char* name) const { return box(name)->isVisible(); }
+    // On the plane tab, ED50 UTM 33 North 4 640 123.456, East 412 345.678 to ROMA40.
+    void convertUtm33PointToRoma40() {
+        tab(1);
+        choose("Option2_2"); // ROMA40 -> WGS84 first frees ED50 for the source
+        choose("Option1_1");
+        choose("Option2_0");
+        type("Text9", "4640123.456");
+        type("Text10", "412345.678");
+        type("Text14", "33");
+        click("Command1");
+    }
     QString lastMessage() const {
         return fake.messages.shown.empty() ? QString() : fake.messages.last().text;
     }
@@ -184,14 +195,7 @@ TEST_F(Sistemi, GeographicConversionCopyAndInvalidation) {
 }
 
 TEST_F(Sistemi, PlaneResultsRoundedShownUnroundedCopiedAndTheZoneNumberPasted) {
-    tab(1);
-    choose("Option2_2"); // ROMA40 -> WGS84 first frees ED50 for the source
-    choose("Option1_1");
-    choose("Option2_0");
-    type("Text9", "4640123.456");
-    type("Text10", "412345.678");
-    type("Text14", "33");
-    click("Command1");
+    convertUtm33PointToRoma40();
     ASSERT_TRUE(fake.messages.shown.empty()) << lastMessage().toStdString();
     const ChangeOutcome r = ChangePlane(m.commonPoints, {ED50, ROMA40, 4640123.456, 412345.678, 33});
     EXPECT_EQ(Metres(text("Text11")), std::round(r.north));
@@ -292,14 +296,7 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
     type("Text6", "12.270840");
     click("Command1");
     click("Command6");
-    tab(1);
-    choose("Option2_2");
-    choose("Option1_1");
-    choose("Option2_0");
-    type("Text9", "4640123.456");
-    type("Text10", "412345.678");
-    type("Text14", "33");
-    click("Command1");
+    convertUtm33PointToRoma40();
     click("Command6");
 
     const auto& lines = fake.printer.lines;
