@@ -4,7 +4,6 @@
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
 #include "geodesy/ReferenceSystems.h"
-#include "geodesy/TextNumbers.h"
 
 namespace tervano {
 
@@ -268,19 +267,6 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
     out.east = east;
     out.status = ChangeStatus::Done;
     return out;
-}
-
-std::string FormatChangeAngle(double degrees, int angleUnit, std::string_view decimalSeparator) {
-    switch (angleUnit) {
-    case 2:
-        return FormatPattern(degrees, "#0.00000°", decimalSeparator);
-    case 3:
-        return FormatPattern(degrees * 10.0 / 9.0, "#0.00000", decimalSeparator);
-    case 4:
-        return FormatPattern(DegreesToMinutes(degrees, 3) * 100.0, "#0° 00.000'", decimalSeparator);
-    default:
-        return FormatPattern(DegreesToSexagesimal(degrees, 1) * 10000.0, "#0° 00' 00.0''", decimalSeparator);
-    }
 }
 
 } // namespace tervano

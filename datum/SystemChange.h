@@ -3,7 +3,6 @@
 #include "datum/CommonPointTable.h"
 
 #include <string>
-#include <string_view>
 
 // Carrying one point from one reference system to another (ROMA40, ED50,
 // WGS84) by the shift of the nearest common point, in geographic or plane
@@ -58,10 +57,6 @@ struct PlaneChangeInput {
 
 ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicChangeInput& in);
 ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput& in);
-
-// A result angle (decimal degrees) rendered in the notation of angleUnit, as
-// the change of system shows it.
-std::string FormatChangeAngle(double degrees, int angleUnit, std::string_view decimalSeparator = ".");
 
 // The change of system's text for "no common point near enough".
 std::string NotComputableText();

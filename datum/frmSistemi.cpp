@@ -4,6 +4,7 @@
 #include "datum/CommonPointSearch.h"
 #include "datum/SystemChange.h"
 #include "geodesy/ReferenceSystems.h"
+#include "geodesy/TextNumbers.h"
 #include "windows/CoordinateField.h"
 #include "windows/WindowDecorations.h"
 
@@ -58,6 +59,62 @@ QGroupBox* OptionFrame(QWidget* parent, const QString& name, const QString& titl
     return frame;
 }
 
+std::string DecimalSeparator() {
+    return QString(QLocale().decimalPoint()).toStdString();
+}
+
+// A result angle (decimal degrees) in the notation of angleUnit, to tenths of
+// a second, thousandths of a minute or five decimals of a degree or grad.
+QString ReducedAngle(double degrees, int angleUnit) {
+    return QString::fromStdString(
+        FormatResultAngle(degrees, angleUnit, DecimalSeparator(), AngleDetail::Reduced));
+}
+
+QLabel* NoticeLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(QString::fromLatin1(GreenwichNotice), parent);
+    label->setObjectName(name);
+    StyleNotice(label);
+    return label;
+}
+
+struct FrameRow {
+    const char* labelName;
+    const char* caption;
+    QWidget* box;
+};
+
+// A coordinate frame: two labelled rows, then either a notice across the
+// frame (thirdBox null) or a label and a narrow box.
+void LayOutFrame(QGroupBox* frame, const QString& name, const FrameRow& first, const FrameRow& second,
+                 QWidget* third, QWidget* thirdBox = nullptr) {
+    frame->setObjectName(name);
+    auto* g = new QGridLayout(frame);
+    int i = 0;
+    for (const FrameRow* row : {&first, &second}) {
+        const FrameRow& r = *row;
+        g->addWidget(MakeRowLabel(frame, QString::fromLatin1(r.labelName), QString::fromUtf8(r.caption)), i,
+                     0);
+        g->addWidget(r.box, i++, 1);
+    }
+    // The third row keeps its room when hidden, so that the source and the
+    // result frames line up whichever systems are chosen.
+    for (QWidget* w : {third, thirdBox}) {
+        if (!w)
+            continue;
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    if (thirdBox) {
+        g->addWidget(third, 2, 0);
+        g->addWidget(thirdBox, 2, 1, Qt::AlignLeft);
+    } else {
+        g->addWidget(third, 2, 0, 1, 2);
+    }
+    g->setColumnStretch(1, 1);
+    g->setRowStretch(3, 1);
+}
+
 // A typed value that did not fit a double stays out of every range.
 double Checked(const CoordinateField* f) {
     return f->valid() ? f->value() : HUGE_VAL;
@@ -79,42 +136,31 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     // Tab 0: latitude and longitude.
     auto* geographic = new QWidget;
     frame1_ = new QGroupBox(geographic);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
     latitude_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text5"),
                                     QStringLiteral("Text1"), frame1_);
     latitude_->setAngleRole(CoordinateField::AngleRole::Latitude);
     longitude_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text6"),
                                      QStringLiteral("Text2"), frame1_);
     longitude_->setAngleRole(CoordinateField::AngleRole::Longitude);
-    label8_ = new QLabel(QString::fromLatin1(GreenwichNotice), frame1_);
-    label8_->setObjectName(QStringLiteral("Label8"));
-    StyleNotice(label8_);
-    auto* g1 = new QGridLayout(frame1_);
-    g1->addWidget(MakeRowLabel(frame1_, QStringLiteral("Label1"), QStringLiteral("φ =")), 0, 0);
-    g1->addWidget(latitude_, 0, 1);
-    g1->addWidget(MakeRowLabel(frame1_, QStringLiteral("Label2"), QStringLiteral("λ =")), 1, 0);
-    g1->addWidget(longitude_, 1, 1);
-    g1->addWidget(label8_, 2, 0, 1, 2);
-    g1->setColumnStretch(1, 1);
-    g1->setRowStretch(3, 1);
+    // Typed angles are shown as finely as the results: seconds to tenths,
+    // minutes to thousandths, degrees and grads to five decimals.
+    for (CoordinateField* f : {latitude_, longitude_})
+        f->setFormatter([](const CoordinateField& field) {
+            return QString::fromStdString(
+                FormatTypedAngle(field.typed(), field.angleUnit(), DecimalSeparator(), AngleDetail::Reduced));
+        });
+    label8_ = NoticeLabel(frame1_, QStringLiteral("Label8"));
+    LayOutFrame(frame1_, QStringLiteral("Frame1"), {"Label1", "φ =", latitude_},
+                {"Label2", "λ =", longitude_}, label8_);
 
     frame3_ = new QGroupBox(geographic);
-    frame3_->setObjectName(QStringLiteral("Frame3"));
     text3_ = new QLineEdit(frame3_);
     text3_->setObjectName(QStringLiteral("Text3"));
     text4_ = new QLineEdit(frame3_);
     text4_->setObjectName(QStringLiteral("Text4"));
-    label5_ = new QLabel(QString::fromLatin1(GreenwichNotice), frame3_);
-    label5_->setObjectName(QStringLiteral("Label5"));
-    StyleNotice(label5_);
-    auto* g3 = new QGridLayout(frame3_);
-    g3->addWidget(MakeRowLabel(frame3_, QStringLiteral("Label4"), QStringLiteral("φ =")), 0, 0);
-    g3->addWidget(text3_, 0, 1);
-    g3->addWidget(MakeRowLabel(frame3_, QStringLiteral("Label3"), QStringLiteral("λ =")), 1, 0);
-    g3->addWidget(text4_, 1, 1);
-    g3->addWidget(label5_, 2, 0, 1, 2);
-    g3->setColumnStretch(1, 1);
-    g3->setRowStretch(3, 1);
+    label5_ = NoticeLabel(frame3_, QStringLiteral("Label5"));
+    LayOutFrame(frame3_, QStringLiteral("Frame3"), {"Label4", "φ =", text3_}, {"Label3", "λ =", text4_},
+                label5_);
     auto* geoLayout = new QHBoxLayout(geographic);
     geoLayout->addWidget(frame1_, 1);
     geoLayout->addWidget(frame3_, 1);
@@ -122,32 +168,27 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     // Tab 1: North, East and the UTM zone number.
     auto* plane = new QWidget;
     frame6_ = new QGroupBox(plane);
-    frame6_->setObjectName(QStringLiteral("Frame6"));
     north_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text9"),
                                  QStringLiteral("Text7"), frame6_);
     north_->setToolTips(QStringLiteral("Coordinata Nord in metri"));
     east_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text10"),
                                 QStringLiteral("Text8"), frame6_);
     east_->setToolTips(QStringLiteral("Coordinata Est in metri"));
+    // Typed North and East are shown, and printed, to the metre like the results.
+    for (CoordinateField* f : {north_, east_})
+        f->setPattern(QString::fromLatin1(Patterns::MetresWhole));
     zone_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text14"),
                                 QStringLiteral("Text13"), frame6_);
     zone_->setToolTips(QStringLiteral("Numero del fuso UTM (32, 33 o 34)"));
-    zone_->setFormatter(
-        [](const CoordinateField& f) { return CoordinateField::format(f.value(), QStringLiteral("##")); });
-    label14_ = MakeRowLabel(frame6_, QStringLiteral("Label14"), QStringLiteral("Fuso"));
-    auto* g6 = new QGridLayout(frame6_);
-    g6->addWidget(MakeRowLabel(frame6_, QStringLiteral("Label15"), QStringLiteral("N =")), 0, 0);
-    g6->addWidget(north_, 0, 1);
-    g6->addWidget(MakeRowLabel(frame6_, QStringLiteral("Label16"), QStringLiteral("E =")), 1, 0);
-    g6->addWidget(east_, 1, 1);
-    g6->addWidget(label14_, 2, 0);
-    g6->addWidget(zone_, 2, 1, Qt::AlignLeft);
+    zone_->setFormatter([](const CoordinateField& f) {
+        return CoordinateField::format(f.value(), QString::fromLatin1(Patterns::ZoneNumber));
+    });
     zone_->setFixedWidth(60);
-    g6->setColumnStretch(1, 1);
-    g6->setRowStretch(3, 1);
+    label14_ = MakeRowLabel(frame6_, QStringLiteral("Label14"), QStringLiteral("Fuso"));
+    LayOutFrame(frame6_, QStringLiteral("Frame6"), {"Label15", "N =", north_}, {"Label16", "E =", east_},
+                label14_, zone_);
 
     frame5_ = new QGroupBox(plane);
-    frame5_->setObjectName(QStringLiteral("Frame5"));
     text11_ = new QLineEdit(frame5_);
     text11_->setObjectName(QStringLiteral("Text11"));
     text12_ = new QLineEdit(frame5_);
@@ -156,15 +197,8 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     text15_->setObjectName(QStringLiteral("Text15"));
     text15_->setFixedWidth(60);
     label11_ = MakeRowLabel(frame5_, QStringLiteral("Label11"), QStringLiteral("Fuso"));
-    auto* g5 = new QGridLayout(frame5_);
-    g5->addWidget(MakeRowLabel(frame5_, QStringLiteral("Label12"), QStringLiteral("N =")), 0, 0);
-    g5->addWidget(text11_, 0, 1);
-    g5->addWidget(MakeRowLabel(frame5_, QStringLiteral("Label13"), QStringLiteral("E =")), 1, 0);
-    g5->addWidget(text12_, 1, 1);
-    g5->addWidget(label11_, 2, 0);
-    g5->addWidget(text15_, 2, 1, Qt::AlignLeft);
-    g5->setColumnStretch(1, 1);
-    g5->setRowStretch(3, 1);
+    LayOutFrame(frame5_, QStringLiteral("Frame5"), {"Label12", "N =", text11_}, {"Label13", "E =", text12_},
+                label11_, text15_);
     auto* planeLayout = new QHBoxLayout(plane);
     planeLayout->addWidget(frame6_, 1);
     planeLayout->addWidget(frame5_, 1);
@@ -365,33 +399,43 @@ void frmSistemi::execute() {
         executeGeographic();
 }
 
-void frmSistemi::executeGeographic() {
-    const ChangeOutcome r = ChangeGeographic(m.commonPoints, {SourceSystem, TargetSystem, m.LongitudeOrigin,
-                                                              Checked(latitude_), Checked(longitude_)});
+bool frmSistemi::showOutcome(const ChangeOutcome& r) {
     if (r.poorReliability)
         m.platform.messages.show(this, QString::fromStdString(PoorReliabilityText()),
                                  MessageIcon::Information);
     switch (r.status) {
     case ChangeStatus::InternalError:
         InternalErrorBox(r.internalErrorCode);
-        return;
-    case ChangeStatus::Refused:
-        reportInputError(r.focus == ChangeField::Latitude ? latitude_ : longitude_,
-                         {QString::fromStdString(r.message)}, MessageIcon::Exclamation);
-        return;
+        return false;
+    case ChangeStatus::Refused: {
+        CoordinateField* const focus = r.focus == ChangeField::Latitude    ? latitude_
+                                       : r.focus == ChangeField::Longitude ? longitude_
+                                       : r.focus == ChangeField::North     ? north_
+                                       : r.focus == ChangeField::East      ? east_
+                                                                           : zone_;
+        reportInputError(focus, {QString::fromStdString(r.message)}, MessageIcon::Exclamation);
+        return false;
+    }
     case ChangeStatus::NotComputable:
         m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
-        return;
+        return false;
     case ChangeStatus::Done:
         break;
     }
     SourceZone = r.SourceZone;
     TargetZone = r.TargetZone;
+    return true;
+}
+
+void frmSistemi::executeGeographic() {
+    const ChangeOutcome r = ChangeGeographic(m.commonPoints, {SourceSystem, TargetSystem, m.LongitudeOrigin,
+                                                              Checked(latitude_), Checked(longitude_)});
+    if (!showOutcome(r))
+        return;
     resultLatitude_ = r.latitude;
     resultLongitude_ = r.longitude;
-    const std::string separator = QString(QLocale().decimalPoint()).toStdString();
-    text3_->setText(QString::fromStdString(FormatChangeAngle(r.latitude, m.AngleUnit, separator)));
-    text4_->setText(QString::fromStdString(FormatChangeAngle(r.longitude, m.AngleUnit, separator)));
+    text3_->setText(ReducedAngle(r.latitude, m.AngleUnit));
+    text4_->setText(ReducedAngle(r.longitude, m.AngleUnit));
     acceptResult();
 }
 
@@ -401,35 +445,16 @@ void frmSistemi::executePlane() {
     const int zoneNumber = std::abs(typedZone) < 1e6 ? int(std::lround(typedZone)) : 0;
     const ChangeOutcome r = ChangePlane(
         m.commonPoints, {SourceSystem, TargetSystem, Checked(north_), Checked(east_), zoneNumber});
-    if (r.poorReliability)
-        m.platform.messages.show(this, QString::fromStdString(PoorReliabilityText()),
-                                 MessageIcon::Information);
-    switch (r.status) {
-    case ChangeStatus::InternalError:
-        InternalErrorBox(r.internalErrorCode);
+    if (!showOutcome(r))
         return;
-    case ChangeStatus::Refused: {
-        CoordinateField* f = r.focus == ChangeField::North  ? north_
-                             : r.focus == ChangeField::East ? east_
-                                                            : zone_;
-        reportInputError(f, {QString::fromStdString(r.message)}, MessageIcon::Exclamation);
-        return;
-    }
-    case ChangeStatus::NotComputable:
-        m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
-        return;
-    case ChangeStatus::Done:
-        break;
-    }
-    SourceZone = r.SourceZone;
-    TargetZone = r.TargetZone;
     if (r.ResultZoneNumber != 0)
         ResultZoneNumber = r.ResultZoneNumber;
     resultNorth_ = r.north;
     resultEast_ = r.east;
-    text11_->setText(CoordinateField::format(r.north, QStringLiteral("# ### ##0")));
-    text12_->setText(CoordinateField::format(r.east, QStringLiteral("# ### ##0")));
-    text15_->setText(CoordinateField::format(ResultZoneNumber, QStringLiteral("##")));
+    const QString whole = QString::fromLatin1(Patterns::MetresWhole);
+    text11_->setText(CoordinateField::format(r.north, whole));
+    text12_->setText(CoordinateField::format(r.east, whole));
+    text15_->setText(CoordinateField::format(ResultZoneNumber, QString::fromLatin1(Patterns::ZoneNumber)));
     acceptResult();
 }
 
@@ -467,37 +492,36 @@ QString frmSistemi::printTitle() const {
 }
 
 void frmSistemi::printBlock(PrintQueue& q) {
-    const QString greenwich = QStringLiteral("  (Long. da Greenwich)");
     const bool plane = planeTab();
     q.setFont(11, false);
     q.printLine({m.HeaderPoint, pointName_->text()});
     q.printLine();
-    q.setFont(11, true);
-    q.printLine({QStringLiteral("Sistema Geodetico: "), QString::fromLatin1(SystemNames[SourceSystem - 1])});
-    q.setFont(11, false);
-    if (plane) {
-        q.printLine({frame6_->title(), ZoneSuffix(SourceZone)});
-        q.printLine({QStringLiteral("Nord: "), north_->displayText(), m.GapWide, QStringLiteral("Est: "),
-                     east_->displayText()});
-    } else {
-        q.printLine(
-            {frame1_->title(), SourceSystem == ROMA40 && greenwichLongitudes() ? greenwich : QString()});
-        q.printLine({QStringLiteral("Latitudine: "), latitude_->displayText(), m.GapWide,
-                     QStringLiteral("Longitudine: "), longitude_->displayText()});
-    }
+    // The source side, then the result side: system name in bold, the frame
+    // caption, the two values as the window shows them.
+    auto side = [&](int system, int zone, const QGroupBox* planeFrame, const QGroupBox* geoFrame,
+                    const QString& first, const QString& second) {
+        q.setFont(11, true);
+        q.printLine({QStringLiteral("Sistema Geodetico: "), QString::fromLatin1(SystemNames[system - 1])});
+        q.setFont(11, false);
+        if (plane) {
+            q.printLine({planeFrame->title(), ZoneSuffix(zone)});
+            q.printLine({QStringLiteral("Nord: "), first, m.GapWide, QStringLiteral("Est: "), second});
+        } else {
+            const bool greenwich = system == ROMA40 && greenwichLongitudes();
+            q.printLine(
+                {geoFrame->title(), greenwich ? QStringLiteral("  (Long. da Greenwich)") : QString()});
+            q.printLine(
+                {QStringLiteral("Latitudine: "), first, m.GapWide, QStringLiteral("Longitudine: "), second});
+        }
+    };
+    if (plane)
+        side(SourceSystem, SourceZone, frame6_, frame1_, north_->displayText(), east_->displayText());
+    else
+        side(SourceSystem, SourceZone, frame6_, frame1_, latitude_->displayText(), longitude_->displayText());
     q.printLine();
-    q.setFont(11, true);
-    q.printLine({QStringLiteral("Sistema Geodetico: "), QString::fromLatin1(SystemNames[TargetSystem - 1])});
-    q.setFont(11, false);
-    if (plane) {
-        q.printLine({frame5_->title(), ZoneSuffix(TargetZone)});
-        q.printLine(
-            {QStringLiteral("Nord: "), text11_->text(), m.GapWide, QStringLiteral("Est: "), text12_->text()});
-    } else {
-        q.printLine(
-            {frame3_->title(), TargetSystem == ROMA40 && greenwichLongitudes() ? greenwich : QString()});
-        q.printLine({QStringLiteral("Latitudine: "), text3_->text(), m.GapWide,
-                     QStringLiteral("Longitudine: "), text4_->text()});
-    }
+    if (plane)
+        side(TargetSystem, TargetZone, frame5_, frame3_, text11_->text(), text12_->text());
+    else
+        side(TargetSystem, TargetZone, frame5_, frame3_, text3_->text(), text4_->text());
     printBlockEnd(q);
 }

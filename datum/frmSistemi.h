@@ -4,6 +4,10 @@
 
 #include <array>
 
+namespace tervano {
+struct ChangeOutcome;
+}
+
 class CoordinateField;
 class QButtonGroup;
 class QGroupBox;
@@ -55,6 +59,9 @@ private:
     void emptyTabResults();
     void executeGeographic();
     void executePlane();
+    // Messages of a conversion that did not end with a result (and the poor
+    // reliability notice of one that did); true when the result is to be shown.
+    bool showOutcome(const tervano::ChangeOutcome& r);
     // The numbered internal-error message, then the process ends.
     void InternalErrorBox(int code);
 

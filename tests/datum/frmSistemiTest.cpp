@@ -36,6 +36,17 @@ protected:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
     bool shown(const char* name) const { return box(name)->isVisible(); }
+    // On the plane tab, ED50 UTM 33 North 4 640 123.456, East 412 345.678 to ROMA40.
+    void convertUtm33PointToRoma40() {
+        tab(1);
+        choose("Option2_2"); // ROMA40 -> WGS84 first frees ED50 for the source
+        choose("Option1_1");
+        choose("Option2_0");
+        type("Text9", "4640123.456");
+        type("Text10", "412345.678");
+        type("Text14", "33");
+        click("Command1");
+    }
     QString lastMessage() const {
         return fake.messages.shown.empty() ? QString() : fake.messages.last().text;
     }
@@ -112,12 +123,37 @@ TEST_F(Sistemi, OptionsExcludeEachOtherAndCaptionsFollowTabAndSystems) {
     EXPECT_EQ(frame("Frame3")->title(), "Coordinate geografiche ROMA40 ");
 }
 
+TEST_F(Sistemi, TypedValuesShownAsFinelyAsTheResults) {
+    struct Case {
+        int unit;
+        const char* typed;
+        const char* shown;
+    };
+    // Seconds to tenths and minutes to thousandths, carried when they round to 60.
+    for (const Case& c : {Case{1, "41.4559996", "41° 46' 00.0''"}, Case{1, "41.4525123", "41° 45' 25.1''"},
+                          Case{2, "12.123456", "12.12346°"}, Case{3, "50", "50.00000"},
+                          Case{4, "12.5999996", "13° 00.000'"}, Case{4, "12.305", "12° 30.500'"}}) {
+        setAngleUnit(c.unit);
+        reopen();
+        type("Text5", c.typed);
+        EXPECT_EQ(text("Text1"), c.shown) << c.typed;
+    }
+    tab(1);
+    type("Text9", "4640123.5");
+    type("Text10", "412345.678");
+    EXPECT_EQ(text("Text7"), "4 640 124");
+    EXPECT_EQ(text("Text8"), " 412 346");
+}
+
 TEST_F(Sistemi, GeographicConversionCopyAndInvalidation) {
     m.LongitudeOrigin = 2;
     setAngleUnit(2);
     reopen();
     EXPECT_TRUE(label("Label8")->isVisible());
     EXPECT_FALSE(label("Label5")->isVisible());
+    // A notice on one side only leaves the source and result frames alike wide.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(frame("Frame1")->width(), frame("Frame3")->width());
     // Monte Mario typed from Greenwich, to ED50.
     type("Text5", "41.92375278");
     EXPECT_TRUE(focused("Text6"));
@@ -125,8 +161,8 @@ TEST_F(Sistemi, GeographicConversionCopyAndInvalidation) {
     EXPECT_EQ(QApplication::focusWidget(), button("Command1"));
     click("Command1");
     const ChangeOutcome r = ChangeGeographic(m.commonPoints, {ROMA40, ED50, 2, 41.92375278, 12.45233333});
-    EXPECT_EQ(text("Text3"), QString::fromStdString(FormatChangeAngle(r.latitude, 2)));
-    EXPECT_EQ(text("Text4"), QString::fromStdString(FormatChangeAngle(r.longitude, 2)));
+    EXPECT_EQ(text("Text3"), QString::fromStdString(FormatPattern(r.latitude, "#0.00000°")));
+    EXPECT_EQ(text("Text4"), QString::fromStdString(FormatPattern(r.longitude, "#0.00000°")));
     EXPECT_TRUE(fake.messages.shown.empty());
     EXPECT_EQ(w->sourceZone(), GBEst);
     EXPECT_EQ(w->targetZone(), UTM33);
@@ -153,20 +189,13 @@ TEST_F(Sistemi, GeographicConversionCopyAndInvalidation) {
     click("Command1");
     click("Command5");
     EXPECT_EQ(text("Text5"), QString::fromStdString(PasteText(r.latitude)));
-    EXPECT_EQ(text("Text1"), QString::fromStdString(FormatPattern(r.latitude, "##0.00000000°")));
+    EXPECT_EQ(text("Text1"), QString::fromStdString(FormatPattern(r.latitude, "##0.00000°")));
     EXPECT_TRUE(text("Text3").isEmpty());
     EXPECT_FALSE(enabled("Command5"));
 }
 
 TEST_F(Sistemi, PlaneResultsRoundedShownUnroundedCopiedAndTheZoneNumberPasted) {
-    tab(1);
-    choose("Option2_2"); // ROMA40 -> WGS84 first frees ED50 for the source
-    choose("Option1_1");
-    choose("Option2_0");
-    type("Text9", "4640123.456");
-    type("Text10", "412345.678");
-    type("Text14", "33");
-    click("Command1");
+    convertUtm33PointToRoma40();
     ASSERT_TRUE(fake.messages.shown.empty()) << lastMessage().toStdString();
     const ChangeOutcome r = ChangePlane(m.commonPoints, {ED50, ROMA40, 4640123.456, 412345.678, 33});
     EXPECT_EQ(Metres(text("Text11")), std::round(r.north));
@@ -267,14 +296,7 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
     type("Text6", "12.270840");
     click("Command1");
     click("Command6");
-    tab(1);
-    choose("Option2_2");
-    choose("Option1_1");
-    choose("Option2_0");
-    type("Text9", "4640123.456");
-    type("Text10", "412345.678");
-    type("Text14", "33");
-    click("Command1");
+    convertUtm33PointToRoma40();
     click("Command6");
 
     const auto& lines = fake.printer.lines;
@@ -302,8 +324,8 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         {"Punto: P1", false},
         {"", false},
         {"Sistema Geodetico: ED50", true},
-        {"Coordinate piane UTM (ED50)  (Fuso 33)", false}, // chosen on this tab: the short-lived caption
-        {"Nord: 4 640 123.456" + gap + "Est:  412 345.678", false},
+        {"Coordinate piane UTM (ED50)  (Fuso 33)", false},  // chosen on this tab: the short-lived caption
+        {"Nord: 4 640 123" + gap + "Est:  412 346", false}, // typed values to the metre
         {"", false},
         {"Sistema Geodetico: ROMA40", true},
         {"Coordinate piane GAUSS BOAGA", false},
@@ -319,7 +341,7 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         EXPECT_EQ(lines[19 + i].text, plane[i].text) << i;
         EXPECT_EQ(lines[19 + i].bold, plane[i].bold) << i;
     }
-    EXPECT_TRUE(text("Text1").startsWith("41° 55' 25"));
+    EXPECT_EQ(text("Text1"), "41° 55' 25.5''");
 }
 
 TEST(CommonPointLoading, StartUpReadsTheTableOrTellsWhyNot) {
