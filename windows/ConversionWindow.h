@@ -139,6 +139,12 @@ protected:
     // The system description: lines shown in the label and kept, joined by
     // "\r", as its printed form (descriptionText()).
     static void setDescription(QLabel* label, const QStringList& lines);
+    template <size_t N> static void setDescription(QLabel* label, const std::array<const char*, N>& lines) {
+        QStringList list;
+        for (const char* line : lines)
+            list << QString::fromUtf8(line);
+        setDescription(label, list);
+    }
     static QString descriptionText(const QLabel* label);
     // Rows common to the blocks: system caption, description, point name.
     void printBlockStart(PrintQueue& q, const QString& systemCaption, const QLabel* description,

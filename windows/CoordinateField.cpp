@@ -18,12 +18,14 @@ CoordinateField::CoordinateField(Kind kind, const QString& editName, const QStri
     display_->setObjectName(displayName);
     display_->setReadOnly(true);
     display_->setAlignment(Qt::AlignCenter);
+    // The display box opens on a click only: Tab passes it by, as it passes
+    // the result boxes, and goes on to the next box the user can type in.
+    display_->setFocusPolicy(Qt::ClickFocus);
     stack_->addWidget(edit_);
     stack_->addWidget(display_);
     stack_->setCurrentWidget(edit_);
     edit_->installEventFilter(this);
     display_->installEventFilter(this);
-    setFocusProxy(edit_);
     if (kind_ == Kind::FixedSexagesimal)
         pattern_ = "#0° 00' 00.000''";
 }

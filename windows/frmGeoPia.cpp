@@ -178,10 +178,7 @@ void frmGeoPia::systemClicked(int index) {
     }
     frame5_->setTitle(QString::fromUtf8(GeographicFrameCaption(m.SystemCode)));
     frame6_->setTitle(QString::fromUtf8(PlaneFrameCaption(m.SystemCode)));
-    QStringList lines;
-    for (const char* line : PlaneSystemDescription(m.SystemCode))
-        lines << QString::fromUtf8(line);
-    setDescription(label7_, lines);
+    setDescription(label7_, PlaneSystemDescription(m.SystemCode));
     updateGreenwichNotice();
 }
 
@@ -227,8 +224,7 @@ void frmGeoPia::execute() {
     const InputCheck check = CheckGeographicForPlane(m.SystemCode, latitude_, longitude_,
                                                      latitudeField_->valid(), longitudeField_->valid());
     if (check.failed != 0) {
-        reportInputError(check.failed == 1 ? latitudeField_ : longitudeField_,
-                         {QString::fromUtf8(check.line1), QString::fromUtf8(check.line2)}, MessageIcon::Stop);
+        reportCheck(check.failed == 1 ? latitudeField_ : longitudeField_, check);
         return;
     }
     overlapShown_ = false;

@@ -3,7 +3,6 @@
 #include "app/Modulo1.h"
 #include "geodesy/PlaneConversions.h"
 #include "geodesy/ReferenceSystems.h"
-#include "geodesy/TextNumbers.h"
 #include "windows/CoordinateField.h"
 #include "windows/WindowDecorations.h"
 
@@ -12,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 
 using namespace tervano;
@@ -118,10 +116,7 @@ void frmPiaGeo::systemClicked(int index) {
     frame4_->setVisible(m.SystemCode != ROMA40);
     frame3_->setTitle(QString::fromUtf8(PlaneFrameCaption(m.SystemCode)));
     frame5_->setTitle(QString::fromUtf8(GeographicFrameCaption(m.SystemCode)));
-    QStringList lines;
-    for (const char* line : PlaneSystemDescription(m.SystemCode))
-        lines << QString::fromUtf8(line);
-    setDescription(label7_, lines);
+    setDescription(label7_, PlaneSystemDescription(m.SystemCode));
     updateGreenwichNotice();
 }
 
@@ -134,8 +129,7 @@ void frmPiaGeo::execute() {
     const InputCheck check = CheckPlaneForGeographic(m.SystemCode, northField_->value(), eastField_->value(),
                                                      northField_->valid(), eastField_->valid());
     if (check.failed != 0) {
-        reportInputError(check.failed == 1 ? northField_ : eastField_,
-                         {QString::fromUtf8(check.line1), QString::fromUtf8(check.line2)}, MessageIcon::Stop);
+        reportCheck(check.failed == 1 ? northField_ : eastField_, check);
         return;
     }
     acceptResult();
@@ -146,9 +140,8 @@ void frmPiaGeo::execute() {
     resultZone_ = r.ZoneCode;
     latitude_ = r.Latitude;
     longitude_ = r.Longitude;
-    const std::string separator = QString(QLocale().decimalPoint()).toStdString();
-    text11_->setText(QString::fromStdString(FormatResultAngle(r.Latitude, m.AngleUnit, separator)));
-    text12_->setText(QString::fromStdString(FormatResultAngle(r.Longitude, m.AngleUnit, separator)));
+    text11_->setText(resultAngleText(r.Latitude));
+    text12_->setText(resultAngleText(r.Longitude));
 }
 
 void frmPiaGeo::copyCoordinates() {

@@ -297,6 +297,25 @@ TEST_F(GeoPia, FourNotationsOnInput) {
 }
 
 TEST_F(GeoPia, KeyPreviewEnterChainAndDisplayClick) {
+    // Tab leaves the box the window opened in: read as 0, shown, and the
+    // cursor goes on to the longitude box.
+    EXPECT_TRUE(focused("Text7"));
+    QTest::keyClick(box("Text7"), Qt::Key_Tab);
+    EXPECT_TRUE(box("Text1")->isVisible());
+    EXPECT_EQ(text("Text1"), "0° 00' 00.0000''");
+    EXPECT_TRUE(focused("Text8"));
+    EXPECT_TRUE(enabled("Command1"));
+    // With the longitude shown, Tab from the reopened latitude box passes the
+    // display box by and never stays in the box it leaves.
+    QTest::keyClick(box("Text8"), Qt::Key_Tab);
+    clickBox("Text1");
+    QTest::keyClicks(box("Text7"), "4");
+    QTest::keyClick(box("Text7"), Qt::Key_Tab);
+    EXPECT_EQ(text("Text1"), "4° 00' 00.0000''");
+    EXPECT_TRUE(focused("Text9"));
+    clickBox("Text1");
+    box("Text7")->clear();
+
     // "," becomes "." in every box, the point name included.
     box("Text9")->setFocus();
     QTest::keyClicks(box("Text9"), "P,1");
