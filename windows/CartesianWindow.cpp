@@ -4,6 +4,7 @@
 #include "geodesy/CartesianConversions.h"
 #include "geodesy/PlaneConversions.h"
 #include "geodesy/ReferenceSystems.h"
+#include "windows/CoordinateField.h"
 #include "windows/WindowDecorations.h"
 
 #include <QBoxLayout>
@@ -16,9 +17,29 @@
 
 using namespace tervano;
 
+namespace {
+
+const char* const GeographicCaption = "Coordinate Geografiche";
+const char* const CartesianCaption = "Coord. Cartesiane Ellissocentriche";
+
+// Three rows "label  box" in a frame.
+void SetRows(QGroupBox* frame, const std::array<CartesianWindow::RowLabel, 3>& labels,
+             const std::array<QWidget*, 3>& boxes) {
+    auto* g = new QGridLayout(frame);
+    for (int i = 0; i < 3; ++i) {
+        const CartesianWindow::RowLabel& l = labels[size_t(i)];
+        g->addWidget(MakeRowLabel(frame, QString::fromLatin1(l.name), QString::fromUtf8(l.text)), i, 0);
+        g->addWidget(boxes[size_t(i)], i, 1);
+    }
+    g->setColumnStretch(1, 1);
+}
+
+} // namespace
+
 CartesianWindow::CartesianWindow(Modulo1& model, QWidget* mainWindow, const QString& objectName,
-                                 const QString& caption, const Names& names)
-    : ConversionWindow(model, mainWindow, objectName, caption) {
+                                 const QString& caption, const Layout& layout)
+    : ConversionWindow(model, mainWindow, objectName, caption), geographicInput_(layout.geographicInput),
+      unitCaptionName_(layout.unitCaptionName) {
     system_ = makeSystemFrame(QStringLiteral("Frame1"));
 
     frame4_ = new QGroupBox(QStringLiteral("Posizione del piano XZ"), this);
@@ -48,8 +69,8 @@ CartesianWindow::CartesianWindow(Modulo1& model, QWidget* mainWindow, const QStr
     auto* label9 = new QLabel(QStringLiteral("              ATTENZIONE:"), frame7_);
     label9->setObjectName(QStringLiteral("Label9"));
     StyleNotice(label9);
-    auto* notice = new QLabel(QString::fromUtf8(names.noticeText), frame7_);
-    notice->setObjectName(QString::fromLatin1(names.noticeLabel));
+    auto* notice = new QLabel(QString::fromUtf8(layout.noticeText), frame7_);
+    notice->setObjectName(QString::fromLatin1(layout.noticeName));
     notice->setWordWrap(true);
     auto* l7 = new QVBoxLayout(frame7_);
     l7->addWidget(label9);
@@ -57,26 +78,53 @@ CartesianWindow::CartesianWindow(Modulo1& model, QWidget* mainWindow, const QStr
 
     label7_ = MakeDescriptionLabel(this, QStringLiteral("Label7"));
 
+    frame2_ = new QGroupBox(QString::fromUtf8(geographicInput_ ? GeographicCaption : CartesianCaption), this);
+    frame2_->setObjectName(QStringLiteral("Frame2"));
+    frame3_ = new QGroupBox(QString::fromUtf8(geographicInput_ ? CartesianCaption : GeographicCaption), this);
+    frame3_->setObjectName(QStringLiteral("Frame3"));
+    for (int i = 0; i < 3; ++i)
+        result_[size_t(i)] = makeResultBox(QStringLiteral("Text%1").arg(i + 4));
+    SetRows(frame3_, layout.resultLabels, {result_[0], result_[1], result_[2]});
+
     connect(system_.group, &QButtonGroup::idClicked, this, &CartesianWindow::systemClicked);
     connect(option2_, &QButtonGroup::idClicked, this, &CartesianWindow::axisClicked);
 }
 
-QLayout* CartesianWindow::leftColumn() {
+void CartesianWindow::finishLayout(const std::array<RowLabel, 3>& inputLabels,
+                                   const std::array<CoordinateField*, 3>& fields) {
+    for (CoordinateField* f : fields)
+        addInputField(f);
+    SetRows(frame2_, inputLabels, {fields[0], fields[1], fields[2]});
+
+    QGroupBox* frame6 = makePointNameFrame(QStringLiteral("Frame6"), QStringLiteral("Text11"), &pointName_);
+    QWidget* unitRow = makeUnitRow(QString::fromLatin1(unitCaptionName_), QStringLiteral("Label12"));
+
     auto* left = new QVBoxLayout;
     left->addWidget(system_.frame);
     left->addWidget(frame4_);
     left->addWidget(frame7_);
     left->addWidget(label7_);
     left->addStretch(1);
-    return left;
+    // The longitude from Greenwich stands below the geographic coordinates.
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(frame2_);
+    if (geographicInput_)
+        middle->addWidget(frame5_);
+    middle->addWidget(frame3_);
+    if (!geographicInput_)
+        middle->addWidget(frame5_);
+    middle->addWidget(frame6);
+    middle->addWidget(unitRow);
+    middle->addStretch(1);
+    auto* buttons = buttonPanel(true);
+    buttons->addStretch(1);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(left, 0);
+    top->addLayout(middle, 1);
+    top->addLayout(buttons, 0);
 }
 
-void CartesianWindow::setCoordinateFrames(QGroupBox* geographic, QGroupBox* cartesian) {
-    geographicFrame_ = geographic;
-    cartesianFrame_ = cartesian;
-}
-
-void CartesianWindow::loadAxisDefaults() {
+void CartesianWindow::loadDefaults() {
     system_.options[0]->setChecked(true);
     option2_->button(0)->setChecked(true);
     axisChoice_ = AxisMonteMario;
@@ -96,14 +144,18 @@ bool CartesianWindow::shiftsToGreenwichAxis() const {
     return ShiftsToGreenwichAxis(m.SystemCode, axisChoice_, m.LongitudeOrigin);
 }
 
+void CartesianWindow::showGreenwichLongitude(bool shown, double degrees) {
+    text10_->setText(shown ? resultAngleText(degrees) : QString());
+}
+
 void CartesianWindow::systemClicked(int index) {
     invalidateResult();
     m.SystemCode = index + 1;
     updateGreenwichNotice();
-    if (geographicFrame_)
-        geographicFrame_->setTitle(QString::fromUtf8(GeographicFrameCaption(m.SystemCode)));
-    if (cartesianFrame_)
-        cartesianFrame_->setTitle(QString::fromUtf8(CartesianFrameCaption(m.SystemCode)));
+    QGroupBox* geographic = geographicInput_ ? frame2_ : frame3_;
+    QGroupBox* cartesian = geographicInput_ ? frame3_ : frame2_;
+    geographic->setTitle(QString::fromUtf8(GeographicFrameCaption(m.SystemCode)));
+    cartesian->setTitle(QString::fromUtf8(CartesianFrameCaption(m.SystemCode)));
     QStringList lines;
     for (const char* line : CartesianSystemDescription(m.SystemCode))
         lines << QString::fromUtf8(line);
@@ -128,13 +180,49 @@ QString CartesianWindow::systemCaption() const {
     return system_.group->checkedButton() ? system_.group->checkedButton()->text() : QString();
 }
 
-QString CartesianWindow::geographicHeading(const QGroupBox* frame) const {
-    const bool greenwich = m.SystemCode == ROMA40 && greenwichLongitudes();
-    return frame->title() + (greenwich ? QStringLiteral("  (Long. da Greenwich)") : QString());
+void CartesianWindow::printBlock(PrintQueue& q) {
+    printBlockStart(q, systemCaption(), label7_, pointName_->text());
+    QStringList typed, computed;
+    for (CoordinateField* f : inputFields())
+        typed << f->displayText();
+    for (QLineEdit* r : result_)
+        computed << r->text();
+    // The typed coordinates first, then the results.
+    if (geographicInput_) {
+        printGeographicGroup(q, typed);
+        printCartesianGroup(q, computed);
+    } else {
+        printCartesianGroup(q, typed);
+        printGeographicGroup(q, computed);
+    }
+    printBlockEnd(q);
 }
 
-QString CartesianWindow::cartesianHeading(const QGroupBox* frame) const {
+void CartesianWindow::printGeographicGroup(PrintQueue& q, const QStringList& values) {
+    const QString gap = m.GapNarrow;
+    const bool greenwich = m.SystemCode == ROMA40 && greenwichLongitudes();
+    const QGroupBox* frame = geographicInput_ ? frame2_ : frame3_;
+    q.setFont(11, true);
+    q.printLine({frame->title() + (greenwich ? QStringLiteral("  (Long. da Greenwich)") : QString())});
+    q.setFont(11, false);
+    q.printLine({QStringLiteral("Lat.: "), values[0], gap, QStringLiteral("Long.: "), values[1], gap,
+                 geographicInput_ ? QStringLiteral("Q. ellis.: ") : QStringLiteral("Quota elliss.: "),
+                 values[2]});
+    // The Greenwich row only when the longitudes were shifted to the Greenwich axis.
+    if (shiftsToGreenwichAxis())
+        q.printLine({QStringLiteral("Long. da Greenwich: "), text10_->text()});
+    q.printLine();
+}
+
+void CartesianWindow::printCartesianGroup(PrintQueue& q, const QStringList& values) {
+    const QString gap = m.GapNarrow;
     const bool greenwichAxis =
         m.SystemCode == ROMA40 && (axisChoice_ == AxisGreenwich || greenwichLongitudes());
-    return frame->title() + (greenwichAxis ? QStringLiteral("  (Asse X per Greenwich)") : QString());
+    const QGroupBox* frame = geographicInput_ ? frame3_ : frame2_;
+    q.setFont(11, true);
+    q.printLine({frame->title() + (greenwichAxis ? QStringLiteral("  (Asse X per Greenwich)") : QString())});
+    q.setFont(11, false);
+    q.printLine({QStringLiteral("X: "), values[0], gap, QStringLiteral("Y: "), values[1], gap,
+                 QStringLiteral("Z: "), values[2]});
+    q.printLine();
 }

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <initializer_list>
 
 using namespace tervano;
 
@@ -51,6 +52,9 @@ QGroupBox* TwoRowFrame(QWidget* parent, const QString& name, const QString& titl
     g->addWidget(label2, 1, 0);
     g->addWidget(box2, 1, 1);
     g->setColumnStretch(1, 1);
+    // Rows keep their natural height at the top of the frame, level with the
+    // rows of the frame beside it (which may hold a notice as a third row).
+    g->setRowStretch(3, 1);
     return f;
 }
 
@@ -121,6 +125,15 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     g3->addWidget(scaleField_, 0, 3);
     g3->setColumnStretch(3, 1);
 
+    // The parameter boxes keep their room while hidden: choosing a meridian or
+    // a factor does not widen the window and move its buttons.
+    for (QWidget* w : std::initializer_list<QWidget*>{label5_, meridianField_, label6_, falseEastField_,
+                                                      label8_, scaleField_}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+
     // Description: the system's lines, then the zone's lines with their values beside them.
     auto* description = new QFrame(this);
     description->setObjectName(QStringLiteral("DescriptionFrame"));
@@ -137,6 +150,8 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
         return l;
     };
     label13_ = makeValue("Label13");
+    // Room for any typed meridian, so that typing one does not widen the window.
+    label13_->setMinimumWidth(label13_->fontMetrics().horizontalAdvance(QStringLiteral("-25° 00' 00.00''")));
     label14_ = makeValue("Label14");
     label15_ = makeValue("Label15");
     auto* values = new QVBoxLayout;

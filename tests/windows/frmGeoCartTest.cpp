@@ -5,6 +5,8 @@
 
 #include "WindowFixture.h"
 
+#include <QLabel>
+
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
 #include <GeographicLib/Geocentric.hpp>
 #endif
@@ -57,6 +59,58 @@ std::vector<Row> BlockStart(int system, const QString& caption, const QString& p
     rows.push_back({11, false, "Punto: " + point});
     rows.push_back({11, false, ""});
     return rows;
+}
+
+TEST_F(Cartesian, LabelsAndCaptionsOfBothWindows) {
+    const char* const axisNote =
+        "Per il sistema ROMA40 è stata selezionata l'opzione che colloca l'origine delle "
+        "longitudini sul meridiano di  Greenwich, conseguentemente il programma %1 su "
+        "tale meridiano anche l'asse X del sistema cartesiano.";
+    struct Expected {
+        const char *name, *text;
+    };
+    auto expectLabels = [this](std::initializer_list<Expected> labels) {
+        for (const Expected& e : labels) {
+            auto* l = current->findChild<QLabel*>(QString::fromLatin1(e.name));
+            ASSERT_TRUE(l) << e.name;
+            EXPECT_EQ(l->text(), QString::fromUtf8(e.text)) << e.name;
+        }
+    };
+    m.LongitudeOrigin = 2;
+    open<frmGeoCart>();
+    expectLabels({{"Label1", "φ ="},
+                  {"Label2", "λ ="},
+                  {"Label3", "H ="},
+                  {"Label4", "X ="},
+                  {"Label5", "Y ="},
+                  {"Label6", "Z ="},
+                  {"Label8", "λ ="},
+                  {"Label9", "              ATTENZIONE:"},
+                  {"Label11", "Unità di misura degli angoli selezionata:"},
+                  {"Label12", "Sessagesimali"}});
+    EXPECT_EQ(current->findChild<QLabel*>("Label10")->text(), QString::fromUtf8(axisNote).arg("pone"));
+    EXPECT_EQ(box("Text11")->toolTip(), "Numero e/o nome del punto");
+    EXPECT_EQ(frame("Frame5")->title(), "Origine delle longitudini Greenwich");
+    EXPECT_EQ(frame("Frame6")->title(), "Denominazione del punto (opzionale)");
+
+    reopen<frmCartGeo>();
+    EXPECT_EQ(current->windowTitle(), "Cartesiane - Geografiche");
+    expectLabels({{"Label18", "X ="},
+                  {"Label19", "Y ="},
+                  {"Label20", "Z ="},
+                  {"Label21", "φ ="},
+                  {"Label22", "λ ="},
+                  {"Label23", "H ="},
+                  {"Label1", "Unità di misura degli angoli selezionata:"},
+                  {"Label12", "Sessagesimali"}});
+    EXPECT_EQ(current->findChild<QLabel*>("Label11")->text(), QString::fromUtf8(axisNote).arg("ha posto"));
+    EXPECT_EQ(frame("Frame2")->title(), "Coord. Cartesiane Ellissocentriche ROMA40");
+    EXPECT_EQ(frame("Frame3")->title(), "Coordinate Geografiche ROMA40");
+    EXPECT_EQ(box("Text2")->toolTip(), "Coordinata Y in metri");
+    EXPECT_EQ(box("Text9")->toolTip(), "Coordinata Z in metri");
+    choose("Option1_2");
+    EXPECT_EQ(frame("Frame2")->title(), "Coord. Cartesiane Ellissocentriche WGS84");
+    EXPECT_EQ(frame("Frame3")->title(), "Coordinate Geografiche WGS84");
 }
 
 TEST_F(Cartesian, RoundTripThroughCopyAndPasteForEverySystemAndAxis) {

@@ -73,7 +73,10 @@ TEST_F(UnicoFuso, DefaultMeridiansAndLabels) {
 }
 
 TEST_F(UnicoFuso, ChecksWithTheirMessagesAndFocus) {
+    // Showing the parameter boxes does not widen the window under the user's pointer.
+    const int width = current->sizeHint().width();
     choose("Option3_1");
+    EXPECT_EQ(current->sizeHint().width(), width);
     EXPECT_TRUE(focused("Text12"));
     geographic("42", "0"); // the scale box is empty: 0
     expectMessage("VALORE DEL FATTORE DI SCALA\rSUL MERIDIANO CENTRALE\rNON AMMESSO DAL PROGRAMMA", "Text12");
@@ -98,11 +101,13 @@ TEST_F(UnicoFuso, ChecksWithTheirMessagesAndFocus) {
     // tab's with its trailing blank.
     choose("Option1_1");
     choose("Option2_1");
+    EXPECT_EQ(current->sizeHint().width(), width);
     EXPECT_TRUE(focused("Text6"));
     type("Text6", "26");
     type("Text10", "500000");
     EXPECT_EQ(label("Label13"), "26° 00' 00.00''");
     EXPECT_EQ(label("Label14"), "500 000");
+    EXPECT_EQ(current->sizeHint().width(), width);
     geographic("45", "12");
     expectMessage("VALORE DELLA LONGITUDINE DEL MERIDIANO\rCENTRALE NON AMMESSO DAL PROGRAMMA\rPER IL "
                   "SISTEMA INDICATO",
