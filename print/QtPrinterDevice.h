@@ -65,5 +65,4 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     QString partialFile_; // PDF being written, renamed when the document ends
-    bool failed_ = false; // a line of the current document could not be printed
 };
