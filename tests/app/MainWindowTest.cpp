@@ -103,9 +103,12 @@ TEST(MainWindow, EachEntryOpensItsOwnWindowClosesTheOthersAndDisablesTheMenu) {
         EXPECT_FALSE(w.isEnabled());
     }
     ASSERT_TRUE(last);
+    EXPECT_FALSE(w.close()); // disabled: the close box is ignored as well
+    EXPECT_TRUE(w.isVisible());
     last->close();
     FlushDeletes();
     EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.close());
     EXPECT_TRUE(f.fakes.messages.shown.empty());
 }
 
@@ -175,6 +178,10 @@ TEST(AboutWindow, DisablesTheMainWindowUntilItClosesEitherWay) {
         for (const QString& line : addresses)
             EXPECT_TRUE(line.startsWith(QStringLiteral("- ")) && line.contains(QLatin1Char('@')))
                 << line.toStdString();
+
+        // The disabled main window ignores its close box too.
+        EXPECT_FALSE(w.close());
+        EXPECT_TRUE(w.isVisible());
 
         if (QByteArray(way) == "OK")
             QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
