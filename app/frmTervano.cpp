@@ -10,6 +10,7 @@
 #include "app/frmInfo.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -109,6 +110,16 @@ void frmTervano::buildMenu() {
     QAction* esci = bar->addAction(QStringLiteral("&Esci"));
     esci->setObjectName(QStringLiteral("esci"));
     connect(esci, &QAction::triggered, this, &frmTervano::endProgram);
+}
+
+void frmTervano::closeEvent(QCloseEvent* event) {
+    // While a conversion window or the about window holds it disabled, the
+    // main window ignores its close box as it ignores the mouse and keyboard.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void frmTervano::endProgram() {

@@ -29,6 +29,9 @@ public:
     frmImpostazioni* settingsDialog() const { return settings_; }
     frmInfo* aboutWindow() const { return about_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildMenu();
     void endProgram();

@@ -38,14 +38,15 @@ QtPrinterDevice::QtPrinterDevice() : QtPrinterDevice(Kind::None) {
         if (outputDir_.isEmpty())
             outputDir_ = QDir::homePath();
     }
-    const std::unique_ptr<QPrinter> probe = makePrinter();
-    const QRectF paper = probe->pageLayout().fullRect(QPageLayout::Millimeter);
-    pageHeight_ = MillimetresToTwips(paper.height());
-    pageWidth_ = MillimetresToTwips(paper.width());
+    measurePage();
 }
 
 QtPrinterDevice::QtPrinterDevice(const QString& outputDirectory) : QtPrinterDevice(Kind::Pdf) {
     outputDir_ = outputDirectory;
+    measurePage();
+}
+
+void QtPrinterDevice::measurePage() {
     const std::unique_ptr<QPrinter> probe = makePrinter();
     const QRectF paper = probe->pageLayout().fullRect(QPageLayout::Millimeter);
     pageHeight_ = MillimetresToTwips(paper.height());

@@ -48,6 +48,8 @@ public:
 private:
     explicit QtPrinterDevice(Kind kind);
     std::unique_ptr<QPrinter> makePrinter() const;
+    // Page extents of the printer, in twips, from the paper's size.
+    void measurePage();
     bool beginDocument();
     void resetDocument();
     QString uniquePdfName() const;

@@ -71,6 +71,47 @@ TEST(MainWindow, MenuHasEveryEntryAndConversionEntriesWaitForTheirWindows) {
         EXPECT_TRUE(w.findChild<QAction*>(QString::fromLatin1(item))->isEnabled()) << item;
 }
 
+TEST(MainWindow, EachEntryOpensItsOwnWindowClosesTheOthersAndDisablesTheMenu) {
+    AppFixture f;
+    frmTervano w(*f.m);
+    w.show();
+    ASSERT_TRUE(f.m->commonPointsLoaded) << f.m->commonPointsError.toStdString();
+    const std::pair<const char*, const char*> entries[] = {{"geografichepiane", "frmGeoPia"},
+                                                           {"pianegeografiche", "frmPiaGeo"},
+                                                           {"unicofuso", "frmUnicoFuso"},
+                                                           {"geografichecartesiane", "frmGeoCart"},
+                                                           {"cartesianegeografiche", "frmCartGeo"},
+                                                           {"passaggiosistemi", "frmSistemi"},
+                                                           {"catasto", "frmCatasto"},
+                                                           {"geografichepiane", "frmGeoPia"}};
+    QPointer<QWidget> last;
+    for (const auto& [item, window] : entries) {
+        SCOPED_TRACE(item);
+        w.findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        FlushDeletes();
+        for (const QString& name : ConversionWindowNames()) {
+            QWidget* open = w.conversionWindow(name);
+            if (name == QLatin1String(window)) {
+                ASSERT_NE(open, nullptr);
+                EXPECT_EQ(open->objectName(), name);
+                EXPECT_TRUE(open->isVisible());
+                last = open;
+            } else {
+                EXPECT_EQ(open, nullptr) << name.toStdString();
+            }
+        }
+        EXPECT_FALSE(w.isEnabled());
+    }
+    ASSERT_TRUE(last);
+    EXPECT_FALSE(w.close()); // disabled: the close box is ignored as well
+    EXPECT_TRUE(w.isVisible());
+    last->close();
+    FlushDeletes();
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(f.fakes.messages.shown.empty());
+}
+
 TEST(MainWindow, ChangeOfSystemWithoutCommonPointsExplainsWhy) {
     AppFixture f;
     frmTervano w(*f.m);
@@ -122,14 +163,25 @@ TEST(AboutWindow, DisablesTheMainWindowUntilItClosesEitherWay) {
         EXPECT_FALSE(w.isEnabled());
         EXPECT_EQ(about->windowTitle(), QStringLiteral("Informazioni su Tervano1"));
         const QString request = about->findChild<QLabel*>(QStringLiteral("Label4"))->text();
-        EXPECT_TRUE(request.startsWith(
-            QStringLiteral("Per richiedere chiarimenti sulle funzionalità del programma,")));
+        EXPECT_EQ(request,
+                  QStringLiteral("Per richiedere chiarimenti sulle funzionalità del programma,\n"
+                                 "o proporre suggerimenti, contattare gli autori agli indirizzi:\n\n"));
+        EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label1"))->font().family(),
+                  QStringLiteral("Comic Sans MS"));
+        EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+                  QStringLiteral("Versione 1.2.1  - dicembre 2002"));
+        EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label3"))->font().family(),
+                  QStringLiteral("Arial"));
         const QStringList addresses =
             about->findChild<QLabel*>(QStringLiteral("Label5"))->text().split(QLatin1Char('\n'));
         ASSERT_EQ(addresses.size(), 3);
         for (const QString& line : addresses)
             EXPECT_TRUE(line.startsWith(QStringLiteral("- ")) && line.contains(QLatin1Char('@')))
                 << line.toStdString();
+
+        // The disabled main window ignores its close box too.
+        EXPECT_FALSE(w.close());
+        EXPECT_TRUE(w.isVisible());
 
         if (QByteArray(way) == "OK")
             QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
@@ -190,6 +242,11 @@ TEST(Splash, TimerTickOrClickShowsTheMainWindowOnce) {
         splash.show();
         QLabel* version = splash.findChild<QLabel*>(QStringLiteral("Label1"));
         EXPECT_EQ(version->text(), QStringLiteral("Versione 1.2.1  - dicembre 2002"));
+        EXPECT_EQ(version->font().family(), QStringLiteral("Arial"));
+        EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("Label2"))->font().family(),
+                  QStringLiteral("Arial"));
+        EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("Label3"))->font().family(),
+                  QStringLiteral("Comic Sans MS"));
         QTest::mouseClick(version, Qt::LeftButton);
         ASSERT_NE(splash.mainWindow(), nullptr);
         EXPECT_TRUE(splash.mainWindow()->isVisible());

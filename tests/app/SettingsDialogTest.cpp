@@ -4,6 +4,8 @@
 #include "support/AppFixture.h"
 
 #include <QAction>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,6 +48,30 @@ TEST(SettingsDialog, OpensWithTheCurrentValuesSelected) {
     EXPECT_FALSE(f.option(dialog, "Option2_0")->isChecked());
     EXPECT_TRUE(f.option(dialog, "Option2_1")->isChecked());
     EXPECT_EQ(f.option(dialog, "Option2_1")->text(), QStringLiteral("Greenwich"));
+    // Captions, the note whose runs of blanks break it into lines, and the font.
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Impostazioni"));
+    EXPECT_EQ(dialog->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
+              QStringLiteral("Unità di misura degli angoli"));
+    EXPECT_EQ(dialog->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
+              QStringLiteral("Origine delle Longitudini per il Sistema ROMA40"));
+    EXPECT_EQ(f.option(dialog, "Option1_0")->text(), QStringLiteral("Sessagesimali (gg.ppssdddd)"));
+    EXPECT_EQ(f.option(dialog, "Option1_1")->text(), QStringLiteral("Sessadecimali (gg.dddddddd)"));
+    EXPECT_EQ(f.option(dialog, "Option1_3")->text(),
+              QStringLiteral("Gradi Primi Decimi di primo (gg.ppdddddd)"));
+    EXPECT_EQ(f.option(dialog, "Option2_0")->text(),
+              QStringLiteral("Roma M. Mario (origine propria del Sistema)"));
+    QLabel* note = dialog->findChild<QLabel*>(QStringLiteral("Label1"));
+    EXPECT_EQ(note->text(),
+              QStringLiteral("Nota: questa impostazione non ha effetto sulla scheda              "
+                             "\"Catasto\" nella quale il Centro del Sistema deve               "
+                             "essere espresso in Sessagesimali."));
+    // Shown on three lines.
+    EXPECT_GE(note->sizeHint().height(), 3 * note->fontMetrics().height());
+    EXPECT_LT(note->sizeHint().height(), 4 * note->fontMetrics().height());
+    for (QWidget* control : dialog->findChildren<QWidget*>())
+        EXPECT_EQ(control->font().family(), QStringLiteral("Arial")) << control->objectName().toStdString();
+    EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("OK"));
+    EXPECT_EQ(dialog->findChild<QPushButton*>(QStringLiteral("Command2"))->text(), QStringLiteral("Annulla"));
     // Opening it again brings back the same dialog.
     EXPECT_EQ(f.open(), dialog);
 }
