@@ -121,8 +121,11 @@ const char* const TmercDef =
     "+proj=tmerc +lat_0=0 +lon_0=0 +k_0=0.9996 +x_0=0 +y_0=0 +a=6378388 +rf=297 +units=m";
 const char* const CartDef = "+proj=cart +a=6378388 +rf=297";
 
-void BM_Proj_TmercForward(benchmark::State& state) {
-    ProjOp op(TmercDef);
+// One PROJ operation in one direction over the shared points; `coord` picks
+// the point's input coordinates.
+template <class Coord>
+void RunProj(benchmark::State& state, const char* definition, PJ_DIRECTION direction, Coord coord) {
+    ProjOp op(definition);
     if (!op.pj) {
         state.SkipWithError("proj_create failed");
         return;
@@ -131,53 +134,27 @@ void BM_Proj_TmercForward(benchmark::State& state) {
     size_t i = 0;
     for (auto _ : state) {
         const Point& p = pts[i++ & (PointCount - 1)];
-        benchmark::DoNotOptimize(proj_trans(op.pj, PJ_FWD, proj_coord(p.dl, p.phi, 0, 0)));
+        benchmark::DoNotOptimize(proj_trans(op.pj, direction, coord(p)));
     }
+}
+
+void BM_Proj_TmercForward(benchmark::State& state) {
+    RunProj(state, TmercDef, PJ_FWD, [](const Point& p) { return proj_coord(p.dl, p.phi, 0, 0); });
 }
 BENCHMARK(BM_Proj_TmercForward);
 
 void BM_Proj_TmercInverse(benchmark::State& state) {
-    ProjOp op(TmercDef);
-    if (!op.pj) {
-        state.SkipWithError("proj_create failed");
-        return;
-    }
-    const auto& pts = Points();
-    size_t i = 0;
-    for (auto _ : state) {
-        const Point& p = pts[i++ & (PointCount - 1)];
-        benchmark::DoNotOptimize(proj_trans(op.pj, PJ_INV, proj_coord(p.east, p.north, 0, 0)));
-    }
+    RunProj(state, TmercDef, PJ_INV, [](const Point& p) { return proj_coord(p.east, p.north, 0, 0); });
 }
 BENCHMARK(BM_Proj_TmercInverse);
 
 void BM_Proj_CartForward(benchmark::State& state) {
-    ProjOp op(CartDef);
-    if (!op.pj) {
-        state.SkipWithError("proj_create failed");
-        return;
-    }
-    const auto& pts = Points();
-    size_t i = 0;
-    for (auto _ : state) {
-        const Point& p = pts[i++ & (PointCount - 1)];
-        benchmark::DoNotOptimize(proj_trans(op.pj, PJ_FWD, proj_coord(p.lambda, p.phi, p.h, 0)));
-    }
+    RunProj(state, CartDef, PJ_FWD, [](const Point& p) { return proj_coord(p.lambda, p.phi, p.h, 0); });
 }
 BENCHMARK(BM_Proj_CartForward);
 
 void BM_Proj_CartInverse(benchmark::State& state) {
-    ProjOp op(CartDef);
-    if (!op.pj) {
-        state.SkipWithError("proj_create failed");
-        return;
-    }
-    const auto& pts = Points();
-    size_t i = 0;
-    for (auto _ : state) {
-        const Point& p = pts[i++ & (PointCount - 1)];
-        benchmark::DoNotOptimize(proj_trans(op.pj, PJ_INV, proj_coord(p.x, p.y, p.z, 0)));
-    }
+    RunProj(state, CartDef, PJ_INV, [](const Point& p) { return proj_coord(p.x, p.y, p.z, 0); });
 }
 BENCHMARK(BM_Proj_CartInverse);
 #endif
