@@ -99,29 +99,11 @@ void CartesianWindow::finishLayout(const std::array<RowLabel, 3>& inputLabels,
     QGroupBox* frame6 = makePointNameFrame(QStringLiteral("Frame6"), QStringLiteral("Text11"), &pointName_);
     QWidget* unitRow = makeUnitRow(QString::fromLatin1(unitCaptionName_), QStringLiteral("Label12"));
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(system_.frame);
-    left->addWidget(frame4_);
-    left->addWidget(frame7_);
-    left->addWidget(label7_);
-    left->addStretch(1);
     // The longitude from Greenwich stands below the geographic coordinates.
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(frame2_);
-    if (geographicInput_)
-        middle->addWidget(frame5_);
-    middle->addWidget(frame3_);
-    if (!geographicInput_)
-        middle->addWidget(frame5_);
-    middle->addWidget(frame6);
-    middle->addWidget(unitRow);
-    middle->addStretch(1);
-    auto* buttons = buttonPanel(true);
-    buttons->addStretch(1);
-    auto* top = new QHBoxLayout(this);
-    top->addLayout(left, 0);
-    top->addLayout(middle, 1);
-    top->addLayout(buttons, 0);
+    const QList<QWidget*> middle = geographicInput_
+                                       ? QList<QWidget*>{frame2_, frame5_, frame3_, frame6, unitRow}
+                                       : QList<QWidget*>{frame2_, frame3_, frame5_, frame6, unitRow};
+    arrangeColumns({system_.frame, frame4_, frame7_, label7_}, middle);
 }
 
 void CartesianWindow::loadDefaults() {

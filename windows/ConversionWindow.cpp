@@ -108,6 +108,22 @@ QBoxLayout* ConversionWindow::buttonPanel(bool vertical) {
     return l;
 }
 
+void ConversionWindow::arrangeColumns(const QList<QWidget*>& left, const QList<QWidget*>& middle) {
+    auto column = [](const QList<QWidget*>& widgets) {
+        auto* l = new QVBoxLayout;
+        for (QWidget* w : widgets)
+            l->addWidget(w);
+        l->addStretch(1);
+        return l;
+    };
+    auto* buttons = buttonPanel(true);
+    buttons->addStretch(1);
+    auto* top = new QHBoxLayout(this);
+    top->addLayout(column(left), 0);
+    top->addLayout(column(middle), 1);
+    top->addLayout(buttons, 0);
+}
+
 ConversionWindow::SystemFrame ConversionWindow::makeSystemFrame(const QString& frameName,
                                                                 const QString& optionName) {
     SystemFrame s{};

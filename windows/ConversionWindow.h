@@ -85,6 +85,10 @@ protected:
     QLineEdit* makeResultBox(const QString& name, const QString& toolTip = {});
     // A layout with Command1..Command7.
     QBoxLayout* buttonPanel(bool vertical = true);
+    // The usual window: a column of choices at its own width, a column of
+    // coordinates that takes the spare width, then the buttons; each column
+    // stacked from the top.
+    void arrangeColumns(const QList<QWidget*>& left, const QList<QWidget*>& middle);
     SystemFrame makeSystemFrame(const QString& frameName,
                                 const QString& optionName = QStringLiteral("Option1"));
     // Frame "Denominazione del punto (opzionale)" with its text box.

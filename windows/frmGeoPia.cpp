@@ -110,22 +110,7 @@ frmGeoPia::frmGeoPia(Modulo1& model, QWidget* mainWindow)
     QWidget* unitRow = makeUnitRow(QStringLiteral("Label9"), QStringLiteral("Label10"));
     label7_ = MakeDescriptionLabel(this, QStringLiteral("Label7"));
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(system_.frame);
-    left->addWidget(frame2_);
-    left->addWidget(label7_);
-    left->addStretch(1);
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(frame5_);
-    middle->addWidget(frame6_);
-    middle->addWidget(frame10);
-    middle->addWidget(unitRow);
-    middle->addStretch(1);
-    auto* top = new QHBoxLayout(this);
-    top->addLayout(left, 0);
-    top->addLayout(middle, 1);
-    top->addLayout(buttonPanel(true), 0);
-    static_cast<QBoxLayout*>(top->itemAt(2)->layout())->addStretch(1);
+    arrangeColumns({system_.frame, frame2_, label7_}, {frame5_, frame6_, frame10, unitRow});
 
     connect(system_.group, &QButtonGroup::idClicked, this, &frmGeoPia::systemClicked);
     connect(option2_, &QButtonGroup::idClicked, this, &frmGeoPia::zoneChoiceClicked);

@@ -68,23 +68,7 @@ frmPiaGeo::frmPiaGeo(Modulo1& model, QWidget* mainWindow)
     QWidget* unitRow = makeUnitRow(QStringLiteral("Label2"), QStringLiteral("Label3"));
     label7_ = MakeDescriptionLabel(this, QStringLiteral("Label7"));
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(system_.frame);
-    left->addWidget(frame4_);
-    left->addWidget(label7_);
-    left->addStretch(1);
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(frame3_);
-    middle->addWidget(frame5_);
-    middle->addWidget(frame2);
-    middle->addWidget(unitRow);
-    middle->addStretch(1);
-    auto* buttons = buttonPanel(true);
-    buttons->addStretch(1);
-    auto* top = new QHBoxLayout(this);
-    top->addLayout(left, 0);
-    top->addLayout(middle, 1);
-    top->addLayout(buttons, 0);
+    arrangeColumns({system_.frame, frame4_, label7_}, {frame3_, frame5_, frame2, unitRow});
 
     connect(system_.group, &QButtonGroup::idClicked, this, &frmPiaGeo::systemClicked);
     connect(option4_, &QButtonGroup::idClicked, this, &frmPiaGeo::zoneClicked);

@@ -230,23 +230,7 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     QGroupBox* frame8 = makePointNameFrame(QStringLiteral("Frame8"), QStringLiteral("Text19"), &pointName_);
     QWidget* unitRow = makeUnitRow(QStringLiteral("Label18"), QStringLiteral("Label19"));
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(system_.frame);
-    left->addWidget(description);
-    left->addStretch(1);
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(frame2);
-    middle->addWidget(frame3);
-    middle->addWidget(tabs_);
-    middle->addWidget(frame8);
-    middle->addWidget(unitRow);
-    middle->addStretch(1);
-    auto* buttons = buttonPanel(true);
-    buttons->addStretch(1);
-    auto* top = new QHBoxLayout(this);
-    top->addLayout(left, 0);
-    top->addLayout(middle, 1);
-    top->addLayout(buttons, 0);
+    arrangeColumns({system_.frame, description}, {frame2, frame3, tabs_, frame8, unitRow});
 
     connect(system_.group, &QButtonGroup::idClicked, this, &frmUnicoFuso::systemClicked);
     connect(option2_, &QButtonGroup::idClicked, this, &frmUnicoFuso::meridianClicked);
