@@ -209,3 +209,32 @@ TEST(CassiniSoldner, ChecksAtTheirInclusiveLimits) {
     EXPECT_EQ(est->text(), "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE");
     EXPECT_EQ(CheckGaussBoaga(4000000.0, 999999.99)->input, CadastralInput::Est);
 }
+
+TEST(CassiniSoldner, GaussBoagaOfFourCentresFarFromMonteMario) {
+    // Reference values from an independent transcription of the cadastral
+    // formulas. Far from Monte Mario the Bessel <-> ROMA40 correction
+    // polynomials move points by metres, so each of their coefficients shows
+    // here (a flipped sign moves one of these points by 5 cm or more); the
+    // round trip cannot see them, as both directions share them.
+    struct Case {
+        int centre;
+        double X, Y;
+        double Nord, Est;
+        int zone;
+    };
+    const Case cases[] = {
+        {1, 12000.0, -25000.0, 5104416.246, 2314059.801, GBEst},   // Pordenone
+        {5, -30000.0, 40000.0, 4828025.367, 1437811.928, GBOvest}, // Monte Bignone
+        {17, 12000.0, -25000.0, 4482750.097, 2763739.789, GBEst},  // Lecce
+        {18, -30000.0, 40000.0, 4149711.678, 2558693.334, GBEst},  // Monte Etna (P. Lucia)
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(CentreName(c.centre));
+        const GaussBoagaResult g = CassiniToGaussBoaga(Centre(c.centre), c.X, c.Y);
+        EXPECT_EQ(g.ZoneCode, c.zone);
+        EXPECT_NEAR(g.Nord, c.Nord, 0.001);
+        EXPECT_NEAR(g.Est, c.Est, 0.001);
+        std::printf("%s: Nord %.4f (%+.4f), Est %.4f (%+.4f)\n", CentreName(c.centre).c_str(), g.Nord,
+                    g.Nord - c.Nord, g.Est, g.Est - c.Est);
+    }
+}
