@@ -238,3 +238,49 @@ TEST(CassiniSoldner, GaussBoagaOfFourCentresFarFromMonteMario) {
                     g.Nord - c.Nord, g.Est, g.Est - c.Est);
     }
 }
+
+TEST(CassiniSoldner, CassiniInputAndEachResultStayWhereTheOtherDirectionAccepts) {
+    // X and Y as typed: readable, within +-1 000 000 m inclusive; X first.
+    EXPECT_FALSE(CheckCassini(1000000.0, -1000000.0).has_value());
+    EXPECT_FALSE(CheckCassini(-1000000.0, 1000000.0).has_value());
+    const auto x = CheckCassini(90000000.0, 0.0);
+    ASSERT_TRUE(x.has_value());
+    EXPECT_EQ(x->input, CadastralInput::X);
+    EXPECT_EQ(x->text(), "VALORE DELLA COORDINATA X\rNON AMMISSIBILE");
+    EXPECT_EQ(CheckCassini(-1000000.01, 5e6)->input, CadastralInput::X);
+    const auto y = CheckCassini(0.0, 1000000.01);
+    ASSERT_TRUE(y.has_value());
+    EXPECT_EQ(y->input, CadastralInput::Y);
+    EXPECT_EQ(y->text(), "VALORE DELLA COORDINATA Y\rNON AMMISSIBILE");
+    // A number that did not fit a double reads as 0 but is not valid.
+    EXPECT_EQ(CheckCassini(0.0, 0.0, false, true)->input, CadastralInput::X);
+    EXPECT_EQ(CheckCassini(0.0, 0.0, true, false)->input, CadastralInput::Y);
+    EXPECT_EQ(CheckCassini(std::nan(""), 0.0)->input, CadastralInput::X);
+    EXPECT_EQ(CheckGaussBoaga(std::nan(""), 2000000.0)->input, CadastralInput::Nord);
+    EXPECT_EQ(CheckGaussBoaga(4500000.0, INFINITY)->input, CadastralInput::Est);
+
+    // X and Y inside the limits whose Gauss-Boaga point lies outside what the
+    // Gauss-Boaga tab accepts: 900 km south of Monte Etna is 29.6° N; 1 000 km
+    // west of Pordenone is 720 km west of the Ovest central meridian.
+    const CentreValues etna = Centre(18), pordenone = Centre(1), bignone = Centre(5);
+    const auto south = CheckGaussBoagaResult(CassiniToGaussBoaga(etna, -900000.0, 0.0));
+    ASSERT_TRUE(south.has_value());
+    EXPECT_EQ(south->input, CadastralInput::X);
+    EXPECT_EQ(south->text(), "VALORE DELLA COORDINATA X\rNON AMMISSIBILE");
+    const auto west = CheckGaussBoagaResult(CassiniToGaussBoaga(pordenone, 0.0, -1000000.0));
+    ASSERT_TRUE(west.has_value());
+    EXPECT_EQ(west->input, CadastralInput::Y);
+    EXPECT_EQ(CheckGaussBoagaResult({NAN, 2000000.0, GBEst})->input, CadastralInput::X);
+
+    // Gauss-Boaga points inside their ranges whose Cassini-Soldner point lies
+    // beyond +-1 000 km of the centre: laid on Nord and Est.
+    const auto north = CheckCassiniResult(GaussBoagaToCassini(etna, 5500000.0, 2500000.0));
+    ASSERT_TRUE(north.has_value());
+    EXPECT_EQ(north->input, CadastralInput::Nord);
+    EXPECT_EQ(north->text(), "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
+    const auto east = CheckCassiniResult(GaussBoagaToCassini(bignone, 3800000.0, 3000000.0));
+    ASSERT_TRUE(east.has_value());
+    EXPECT_EQ(east->input, CadastralInput::Est);
+    EXPECT_EQ(east->text(), "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE");
+    EXPECT_FALSE(CheckCassiniResult(GaussBoagaToCassini(bignone, 4828025.367, 1437811.928)).has_value());
+}
