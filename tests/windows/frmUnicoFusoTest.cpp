@@ -141,6 +141,37 @@ TEST_F(UnicoFuso, ChecksWithTheirMessagesAndFocus) {
     expectMessage("VALORE DELLA COORDINATA NORD NON\rAMMISSIBILE PER IL SISTEMA INDICATO", "Text14");
 }
 
+TEST_F(UnicoFuso, TypedFalseEastIsCheckedOnBothTabs) {
+    const char* message = "VALORE DELLA FALSA ORIGINE EST\rNON AMMESSO DAL PROGRAMMA";
+    choose("Option1_1");
+    choose("Option2_1");
+    type("Text6", "12");
+    // "1E400" once became 0 and the conversion went on; 1e308 gave a 309-digit East.
+    for (const char* bad : {"1E400", "1e308", "10000000.001", "-10000000.001"}) {
+        type("Text10", QString::fromLatin1(bad));
+        geographic("45", "12");
+        expectMessage(message, "Text10");
+        EXPECT_TRUE(text("Text3").isEmpty()) << bad;
+        EXPECT_TRUE(text("Text4").isEmpty()) << bad;
+        EXPECT_FALSE(enabled("Command4")) << bad;
+    }
+    type("Text10", "10000000");
+    geographic("45", "12");
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(text("Text4"), "10 000 000.000");
+
+    // Tab 1 checks it before the East, whose limits it sets.
+    showTab(1);
+    type("Text10", "1E400");
+    plane("5000000", "0");
+    expectMessage(message, "Text10");
+    EXPECT_TRUE(text("Text17").isEmpty());
+    type("Text10", "500000");
+    plane("5000000", "500000");
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(text("Text18"), "12° 00' 00.0000''");
+}
+
 TEST_F(UnicoFuso, RoundTripBetweenTheTabsWithUserParameters) {
     setAngleUnit(2);
     current->setAttribute(Qt::WA_DeleteOnClose, false);
