@@ -67,6 +67,29 @@ CadastralCheckFailure Failure(CadastralInput input, std::vector<std::string> lin
     return {input, std::move(lines)};
 }
 
+// Inclusive; a NaN is never within.
+bool Within(double v, double low, double high) {
+    return v >= low && v <= high;
+}
+
+constexpr double NordLow = 3800000.0;
+constexpr double NordHigh = 5500000.0;
+constexpr double EstLow = 1000000.0;
+constexpr double EstHigh = 3000000.0;
+
+CadastralCheckFailure NordFailure() {
+    return Failure(CadastralInput::Nord, {"VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"});
+}
+CadastralCheckFailure EstFailure() {
+    return Failure(CadastralInput::Est, {"VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"});
+}
+CadastralCheckFailure XFailure() {
+    return Failure(CadastralInput::X, {"VALORE DELLA COORDINATA X", "NON AMMISSIBILE"});
+}
+CadastralCheckFailure YFailure() {
+    return Failure(CadastralInput::Y, {"VALORE DELLA COORDINATA Y", "NON AMMISSIBILE"});
+}
+
 } // namespace
 
 const MonteMarioAnchor& Anchor() {
@@ -226,10 +249,35 @@ std::optional<CadastralCheckFailure> CheckCentre(const CentreValues& centre) {
 }
 
 std::optional<CadastralCheckFailure> CheckGaussBoaga(double Nord, double Est) {
-    if (Nord > 5500000.0 || Nord < 3800000.0)
-        return Failure(CadastralInput::Nord, {"VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"});
-    if (Est > 3000000.0 || Est < 1000000.0)
-        return Failure(CadastralInput::Est, {"VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"});
+    if (!Within(Nord, NordLow, NordHigh))
+        return NordFailure();
+    if (!Within(Est, EstLow, EstHigh))
+        return EstFailure();
+    return std::nullopt;
+}
+
+std::optional<CadastralCheckFailure> CheckCassini(double X, double Y, bool xValid, bool yValid) {
+    if (!xValid || !Within(X, -CassiniLimit, CassiniLimit))
+        return XFailure();
+    if (!yValid || !Within(Y, -CassiniLimit, CassiniLimit))
+        return YFailure();
+    return std::nullopt;
+}
+
+std::optional<CadastralCheckFailure> CheckGaussBoagaResult(const GaussBoagaResult& r) {
+    // Nord follows X along the meridian, Est follows Y across it.
+    if (!Within(r.Nord, NordLow, NordHigh))
+        return XFailure();
+    if (!Within(r.Est, EstLow, EstHigh))
+        return YFailure();
+    return std::nullopt;
+}
+
+std::optional<CadastralCheckFailure> CheckCassiniResult(const CassiniResult& r) {
+    if (!Within(r.X, -CassiniLimit, CassiniLimit))
+        return NordFailure();
+    if (!Within(r.Y, -CassiniLimit, CassiniLimit))
+        return EstFailure();
     return std::nullopt;
 }
 

@@ -82,8 +82,9 @@ struct CassiniResult {
 };
 CassiniResult GaussBoagaToCassini(const CentreValues& centre, double Nord, double Est);
 
-// Range checks made before a transformation; the first failure is reported.
-enum class CadastralInput { CentreLatitude, CentreLongitude, Nord, Est };
+// Range checks made before a transformation and on its result; the first
+// failure is reported.
+enum class CadastralInput { CentreLatitude, CentreLongitude, Nord, Est, X, Y };
 
 struct CadastralCheckFailure {
     CadastralInput input;           // the box that takes the focus
@@ -95,5 +96,16 @@ struct CadastralCheckFailure {
 std::optional<CadastralCheckFailure> CheckCentre(const CentreValues& centre);
 // Gauss-Boaga input: Nord 3 800 000 to 5 500 000, Est 1 000 000 to 3 000 000.
 std::optional<CadastralCheckFailure> CheckGaussBoaga(double Nord, double Est);
+
+// Cassini-Soldner X and Y: readable and within +-1 000 000 m (CassiniLimit).
+inline constexpr double CassiniLimit = 1000000.0;
+std::optional<CadastralCheckFailure> CheckCassini(double X, double Y, bool xValid = true, bool yValid = true);
+
+// Every result must be one the other direction accepts as input, so that
+// nothing absurd is shown, copied or printed. A Gauss-Boaga result outside the
+// Nord or Est range is laid on X or Y; a Cassini-Soldner result beyond
+// +-1 000 000 on Nord or Est.
+std::optional<CadastralCheckFailure> CheckGaussBoagaResult(const GaussBoagaResult& r);
+std::optional<CadastralCheckFailure> CheckCassiniResult(const CassiniResult& r);
 
 } // namespace tervano

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTabWidget>
-#include <cmath>
 #include <initializer_list>
 
 using namespace tervano;
@@ -372,6 +371,24 @@ void frmCatasto::onTabChanged(int tab) {
     command(5)->setEnabled((tab == 1 && kind == 5) || (tab == 0 && kind == 1));
 }
 
+CoordinateField* frmCatasto::fieldFor(CadastralInput input) const {
+    switch (input) {
+    case CadastralInput::CentreLatitude:
+        return centreLat_;
+    case CadastralInput::CentreLongitude:
+        return centreLon_;
+    case CadastralInput::Nord:
+        return nord_;
+    case CadastralInput::Est:
+        return est_;
+    case CadastralInput::X:
+        return x_;
+    case CadastralInput::Y:
+        return y_;
+    }
+    return nullptr;
+}
+
 void frmCatasto::execute() {
     const int tab = shownTab();
     CoordinateField* first = tab == 0 ? nord_ : x_;
@@ -383,8 +400,7 @@ void frmCatasto::execute() {
             f->commit();
 
     if (const auto failure = CheckCentre(centre_)) {
-        reportInputError(failure->input == CadastralInput::CentreLatitude ? centreLat_ : centreLon_,
-                         toLines(failure->lines));
+        reportInputError(fieldFor(failure->input), toLines(failure->lines));
         return;
     }
     m.SystemCode = ROMA40;
@@ -392,26 +408,29 @@ void frmCatasto::execute() {
 
     if (tab == 0) {
         if (const auto failure = CheckGaussBoaga(nord_->value(), est_->value())) {
-            reportInputError(failure->input == CadastralInput::Nord ? nord_ : est_, toLines(failure->lines));
+            reportInputError(fieldFor(failure->input), toLines(failure->lines));
             return;
         }
         const CassiniResult r = GaussBoagaToCassini(centre_, nord_->value(), est_->value());
+        if (const auto failure = CheckCassiniResult(r)) {
+            reportInputError(fieldFor(failure->input), toLines(failure->lines));
+            return;
+        }
         m.ZoneCode = r.ZoneCode;
         resultX_ = r.X;
         resultY_ = r.Y;
         text3_->setText(metres(r.X));
         text4_->setText(metres(r.Y));
     } else {
-        // X and Y have no range; a number beyond a double cannot be transformed.
-        for (CoordinateField* f : {x_, y_}) {
-            if (!f->valid() || !std::isfinite(f->value())) {
-                reportInputError(f, {f == x_ ? QStringLiteral("VALORE DELLA COORDINATA X")
-                                             : QStringLiteral("VALORE DELLA COORDINATA Y"),
-                                     QStringLiteral("NON AMMISSIBILE")});
-                return;
-            }
+        if (const auto failure = CheckCassini(x_->value(), y_->value(), x_->valid(), y_->valid())) {
+            reportInputError(fieldFor(failure->input), toLines(failure->lines));
+            return;
         }
         const GaussBoagaResult r = CassiniToGaussBoaga(centre_, x_->value(), y_->value());
+        if (const auto failure = CheckGaussBoagaResult(r)) {
+            reportInputError(fieldFor(failure->input), toLines(failure->lines));
+            return;
+        }
         m.ZoneCode = r.ZoneCode;
         resultNord_ = r.Nord;
         resultEst_ = r.Est;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cadastre/CadastralCentres.h"
+#include "cadastre/CassiniSoldner.h"
 #include "windows/ConversionWindow.h"
 
 class QComboBox;
@@ -46,6 +47,8 @@ private:
     CoordinateField* firstInputOfShownTab() const;
     int shownTab() const;
     QLineEdit* resultBox(const QString& name, QWidget* parent);
+    // The edit box a refused check puts the focus on.
+    CoordinateField* fieldFor(tervano::CadastralInput input) const;
 
     tervano::CentreValues centre_;
     bool showingTableCentre_ = false; // the longitude display takes two leading blanks

@@ -51,6 +51,15 @@ InputCheck CheckScale(const SingleZoneSettings& s) {
     return {};
 }
 
+// A typed false East must be readable and within +-10 000 000 m: it is added
+// to every East and sets the East range of the plane direction.
+InputCheck CheckFalseEast(const SingleZoneSettings& s) {
+    if (s.MeridianChoice == TypedChoice &&
+        !Within(s.typedFalseEast, -SingleZoneFalseEastLimit, SingleZoneFalseEastLimit, s.typedFalseEastValid))
+        return {InputFalseEast, "VALORE DELLA FALSA ORIGINE EST", "NON AMMESSO DAL PROGRAMMA"};
+    return {};
+}
+
 bool MeridianRefused(const SingleZoneSettings& s) {
     if (s.MeridianChoice != TypedChoice)
         return false;
@@ -88,6 +97,8 @@ InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitud
                                      bool latitudeValid, bool longitudeValid) {
     if (InputCheck c = CheckScale(s); !c.ok())
         return c;
+    if (InputCheck c = CheckFalseEast(s); !c.ok())
+        return c;
     const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
     const bool roma = s.systemCode == ROMA40;
     if (!AngleWithin(latitude, lim.latLow, lim.latHigh, latitudeValid))
@@ -104,6 +115,8 @@ InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitud
 InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, double east, bool northValid,
                                 bool eastValid) {
     if (InputCheck c = CheckScale(s); !c.ok())
+        return c;
+    if (InputCheck c = CheckFalseEast(s); !c.ok())
         return c;
     const bool roma = s.systemCode == ROMA40;
     const double fe = ResolveParameters(s).falseEast;

@@ -18,6 +18,8 @@ inline constexpr double SingleZoneDefaultFalseEast = 1000000.0;
 inline constexpr double SingleZoneDefaultScale = 0.9996;
 inline constexpr double SingleZoneScaleMin = 0.000001;
 inline constexpr double SingleZoneScaleMax = 10.0;
+// A typed false East beyond this many metres either way is refused.
+inline constexpr double SingleZoneFalseEastLimit = 10000000.0;
 
 // The default central meridian, in the window's longitude convention: the
 // Monte Mario meridian (0) for ROMA40 with Monte Mario longitudes, 12° east of
@@ -34,6 +36,7 @@ struct SingleZoneSettings {
     double typedScale = 0;
     // False when the typed number did not fit a double: refused by the checks.
     bool typedMeridianValid = true;
+    bool typedFalseEastValid = true;
     bool typedScaleValid = true;
 };
 
@@ -52,15 +55,16 @@ enum SingleZoneInputs : int {
     InputZoneLongitude,
     InputCentralMeridian,
     InputZoneNorth,
-    InputZoneEast
+    InputZoneEast,
+    InputFalseEast
 };
 
-// Geographic to plane: scale factor (when typed), latitude, longitude, central
-// meridian (when typed), in that order.
+// Geographic to plane: scale factor (when typed), false East (when typed),
+// latitude, longitude, central meridian (when typed), in that order.
 InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitude, double longitude,
                                      bool latitudeValid = true, bool longitudeValid = true);
-// Plane to geographic: scale factor (when typed), North, East, central meridian
-// (when typed). East counts the false East.
+// Plane to geographic: scale factor (when typed), false East (when typed),
+// North, East, central meridian (when typed). East counts the false East.
 InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, double east,
                                 bool northValid = true, bool eastValid = true);
 

@@ -352,7 +352,8 @@ void frmUnicoFuso::fieldCommitted(CoordinateField* field) {
         settings_.typedMeridian = field->degrees();
         settings_.typedMeridianValid = field->valid();
     } else if (field == falseEastField_) {
-        settings_.typedFalseEast = field->valid() ? field->value() : 0.0;
+        settings_.typedFalseEast = field->value();
+        settings_.typedFalseEastValid = field->valid();
     } else if (field == scaleField_) {
         settings_.typedScale = field->value();
         settings_.typedScaleValid = field->valid();
@@ -392,8 +393,9 @@ void frmUnicoFuso::clearCoordinates() {
 
 void frmUnicoFuso::execute() {
     settings_.longitudeOrigin = m.LongitudeOrigin;
-    CoordinateField* focus[7] = {};
+    CoordinateField* focus[InputFalseEast + 1] = {};
     focus[InputScaleFactor] = scaleField_;
+    focus[InputFalseEast] = falseEastField_;
     focus[InputZoneLatitude] = latitudeField_;
     focus[InputZoneLongitude] = longitudeField_;
     focus[InputCentralMeridian] = meridianField_;

@@ -209,3 +209,78 @@ TEST(CassiniSoldner, ChecksAtTheirInclusiveLimits) {
     EXPECT_EQ(est->text(), "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE");
     EXPECT_EQ(CheckGaussBoaga(4000000.0, 999999.99)->input, CadastralInput::Est);
 }
+
+TEST(CassiniSoldner, GaussBoagaOfFourCentresFarFromMonteMario) {
+    // Reference values from an independent transcription of the cadastral
+    // formulas. Far from Monte Mario the Bessel <-> ROMA40 correction
+    // polynomials move points by metres, so each of their coefficients shows
+    // here (a flipped sign moves one of these points by 5 cm or more); the
+    // round trip cannot see them, as both directions share them.
+    struct Case {
+        int centre;
+        double X, Y;
+        double Nord, Est;
+        int zone;
+    };
+    const Case cases[] = {
+        {1, 12000.0, -25000.0, 5104416.246, 2314059.801, GBEst},   // Pordenone
+        {5, -30000.0, 40000.0, 4828025.367, 1437811.928, GBOvest}, // Monte Bignone
+        {17, 12000.0, -25000.0, 4482750.097, 2763739.789, GBEst},  // Lecce
+        {18, -30000.0, 40000.0, 4149711.678, 2558693.334, GBEst},  // Monte Etna (P. Lucia)
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(CentreName(c.centre));
+        const GaussBoagaResult g = CassiniToGaussBoaga(Centre(c.centre), c.X, c.Y);
+        EXPECT_EQ(g.ZoneCode, c.zone);
+        EXPECT_NEAR(g.Nord, c.Nord, 0.001);
+        EXPECT_NEAR(g.Est, c.Est, 0.001);
+        std::printf("%s: Nord %.4f (%+.4f), Est %.4f (%+.4f)\n", CentreName(c.centre).c_str(), g.Nord,
+                    g.Nord - c.Nord, g.Est, g.Est - c.Est);
+    }
+}
+
+TEST(CassiniSoldner, CassiniInputAndEachResultStayWhereTheOtherDirectionAccepts) {
+    // X and Y as typed: readable, within +-1 000 000 m inclusive; X first.
+    EXPECT_FALSE(CheckCassini(1000000.0, -1000000.0).has_value());
+    EXPECT_FALSE(CheckCassini(-1000000.0, 1000000.0).has_value());
+    const auto x = CheckCassini(90000000.0, 0.0);
+    ASSERT_TRUE(x.has_value());
+    EXPECT_EQ(x->input, CadastralInput::X);
+    EXPECT_EQ(x->text(), "VALORE DELLA COORDINATA X\rNON AMMISSIBILE");
+    EXPECT_EQ(CheckCassini(-1000000.01, 5e6)->input, CadastralInput::X);
+    const auto y = CheckCassini(0.0, 1000000.01);
+    ASSERT_TRUE(y.has_value());
+    EXPECT_EQ(y->input, CadastralInput::Y);
+    EXPECT_EQ(y->text(), "VALORE DELLA COORDINATA Y\rNON AMMISSIBILE");
+    // A number that did not fit a double reads as 0 but is not valid.
+    EXPECT_EQ(CheckCassini(0.0, 0.0, false, true)->input, CadastralInput::X);
+    EXPECT_EQ(CheckCassini(0.0, 0.0, true, false)->input, CadastralInput::Y);
+    EXPECT_EQ(CheckCassini(std::nan(""), 0.0)->input, CadastralInput::X);
+    EXPECT_EQ(CheckGaussBoaga(std::nan(""), 2000000.0)->input, CadastralInput::Nord);
+    EXPECT_EQ(CheckGaussBoaga(4500000.0, INFINITY)->input, CadastralInput::Est);
+
+    // X and Y inside the limits whose Gauss-Boaga point lies outside what the
+    // Gauss-Boaga tab accepts: 900 km south of Monte Etna is 29.6° N; 1 000 km
+    // west of Pordenone is 720 km west of the Ovest central meridian.
+    const CentreValues etna = Centre(18), pordenone = Centre(1), bignone = Centre(5);
+    const auto south = CheckGaussBoagaResult(CassiniToGaussBoaga(etna, -900000.0, 0.0));
+    ASSERT_TRUE(south.has_value());
+    EXPECT_EQ(south->input, CadastralInput::X);
+    EXPECT_EQ(south->text(), "VALORE DELLA COORDINATA X\rNON AMMISSIBILE");
+    const auto west = CheckGaussBoagaResult(CassiniToGaussBoaga(pordenone, 0.0, -1000000.0));
+    ASSERT_TRUE(west.has_value());
+    EXPECT_EQ(west->input, CadastralInput::Y);
+    EXPECT_EQ(CheckGaussBoagaResult({NAN, 2000000.0, GBEst})->input, CadastralInput::X);
+
+    // Gauss-Boaga points inside their ranges whose Cassini-Soldner point lies
+    // beyond +-1 000 km of the centre: laid on Nord and Est.
+    const auto north = CheckCassiniResult(GaussBoagaToCassini(etna, 5500000.0, 2500000.0));
+    ASSERT_TRUE(north.has_value());
+    EXPECT_EQ(north->input, CadastralInput::Nord);
+    EXPECT_EQ(north->text(), "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
+    const auto east = CheckCassiniResult(GaussBoagaToCassini(bignone, 3800000.0, 3000000.0));
+    ASSERT_TRUE(east.has_value());
+    EXPECT_EQ(east->input, CadastralInput::Est);
+    EXPECT_EQ(east->text(), "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE");
+    EXPECT_FALSE(CheckCassiniResult(GaussBoagaToCassini(bignone, 4828025.367, 1437811.928)).has_value());
+}

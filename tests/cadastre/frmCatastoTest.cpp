@@ -217,6 +217,16 @@ TEST_F(CatastoWindow, ChecksStopAtTheFirstRefusedValue) {
     QTest::keyClicks(get("Text2"), "1000000");
     QTest::keyClick(get("Text2"), Qt::Key_Return);
     execute();
+    // Both limits pass their own checks, but the point lies 1 472 km south
+    // of a centre at 47°30': its X is refused, laid on Nord.
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.last().text, "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
+    EXPECT_EQ(focus(), get("Text1"));
+    EXPECT_TRUE(get("Text3")->text().isEmpty());
+    get("Text1")->selectAll();
+    QTest::keyClicks(get("Text1"), "5000000");
+    QTest::keyClick(get("Text1"), Qt::Key_Return);
+    execute();
     EXPECT_TRUE(fake.messages.shown.empty());
     EXPECT_FALSE(get("Text3")->text().isEmpty());
 
@@ -415,4 +425,49 @@ TEST_F(CatastoWindow, CassiniNumberBeyondADoubleIsRefused) {
     EXPECT_EQ(lastMessage(), "VALORE DELLA COORDINATA X\rNON AMMISSIBILE");
     EXPECT_EQ(focus(), get("Text9"));
     EXPECT_TRUE(text("Text11").isEmpty());
+}
+
+TEST_F(CatastoWindow, CassiniCoordinatesAndResultsOutsideTheirRangesAreRefused) {
+    // Tab 1: X and Y within +-1 000 000, and only where their Gauss-Boaga
+    // point lies in the ranges the Gauss-Boaga tab accepts.
+    pickCentre(18); // Monte Etna (P. Lucia)
+    showTab(1);
+    const auto refused = [&](const char* x, const char* y, const char* message, const char* box) {
+        type("Text9", QString::fromLatin1(x));
+        type("Text10", QString::fromLatin1(y));
+        execute();
+        ASSERT_EQ(fake.messages.shown.size(), 1u) << x << " " << y;
+        EXPECT_EQ(lastMessage(), QString::fromLatin1(message)) << x << " " << y;
+        EXPECT_EQ(fake.messages.last().icon, MessageIcon::Stop);
+        EXPECT_EQ(focus(), get(box)) << x << " " << y;
+        EXPECT_TRUE(text("Text11").isEmpty());
+        EXPECT_TRUE(text("Text12").isEmpty());
+        EXPECT_FALSE(button("Command4")->isEnabled());
+        EXPECT_FALSE(button("Command6")->isEnabled());
+    };
+    // 90 000 000 once gave "Nord 73 067 803.88" as a valid result.
+    refused("90000000", "0", "VALORE DELLA COORDINATA X\rNON AMMISSIBILE", "Text9");
+    refused("-1000000.01", "0", "VALORE DELLA COORDINATA X\rNON AMMISSIBILE", "Text9");
+    refused("0", "1000000.01", "VALORE DELLA COORDINATA Y\rNON AMMISSIBILE", "Text10");
+    // Inside +-1 000 000 but 900 km south of the centre: Nord 3 280 062.
+    refused("-900000", "0", "VALORE DELLA COORDINATA X\rNON AMMISSIBILE", "Text9");
+
+    type("Text9", "-30000");
+    type("Text10", "40000");
+    execute();
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(text("Text11"), "4 149 711.68");
+    EXPECT_EQ(text("Text12"), "2 558 693.33");
+
+    // Tab 0: a Gauss-Boaga point inside its ranges whose X lies 1 320 km
+    // north of the centre is refused on Nord.
+    showTab(0);
+    type("Text1", "5500000");
+    type("Text2", "2500000");
+    execute();
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(lastMessage(), "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
+    EXPECT_EQ(focus(), get("Text1"));
+    EXPECT_TRUE(text("Text3").isEmpty());
+    EXPECT_TRUE(text("Text4").isEmpty());
 }

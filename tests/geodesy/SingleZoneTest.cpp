@@ -139,6 +139,32 @@ TEST(SingleZone, PlaneChecksMirrorTheEastLimitAboutZero) {
                         "SISTEMA INDICATO");
 }
 
+TEST(SingleZone, TypedFalseEastMustBeReadableAndWithinTenThousandKilometres) {
+    const std::string message = "VALORE DELLA FALSA ORIGINE EST\rNON AMMESSO DAL PROGRAMMA";
+    for (double fe : {10000000.0, -10000000.0, 0.0})
+        EXPECT_TRUE(CheckSingleZoneGeographic(Typed(ED50, 12, fe, 0.9996), 45, 12).ok()) << fe;
+    EXPECT_TRUE(CheckSingleZonePlane(Typed(ED50, 12, 10000000.0, 0.9996), 5000000, 10000000.0).ok());
+    for (double fe : {10000000.001, -10000000.001, 1e308}) {
+        const InputCheck geo = CheckSingleZoneGeographic(Typed(ED50, 12, fe, 0.9996), 45, 12);
+        EXPECT_EQ(geo.failed, InputFalseEast) << fe;
+        EXPECT_EQ(geo.text(), message);
+        EXPECT_EQ(geo.icon, CheckIcon::Error);
+        // Before the East check, whose limits it would move.
+        EXPECT_EQ(CheckSingleZonePlane(Typed(ROMA40, 0, fe, 0.9996), 5000000, fe).failed, InputFalseEast)
+            << fe;
+    }
+    // "1E400" reads as 0 but is not a number the program can use.
+    SingleZoneSettings unreadable = Typed(WGS84, 12, 0, 0.9996);
+    unreadable.typedFalseEastValid = false;
+    EXPECT_EQ(CheckSingleZoneGeographic(unreadable, 45, 12).failed, InputFalseEast);
+    EXPECT_EQ(CheckSingleZonePlane(unreadable, 5000000, 0).failed, InputFalseEast);
+    // The scale factor is checked first; the typed false East only when chosen.
+    EXPECT_EQ(CheckSingleZonePlane(Typed(WGS84, 12, 2e7, 11), 5000000, 0).failed, InputScaleFactor);
+    unreadable.MeridianChoice = DefaultChoice;
+    EXPECT_TRUE(CheckSingleZoneGeographic(unreadable, 45, 12).ok());
+    EXPECT_TRUE(CheckSingleZonePlane(unreadable, 5000000, 1000000).ok());
+}
+
 TEST(SingleZone, RoundTripWithUserParametersWithinAMillimetre) {
     const SingleZoneSettings s = Typed(ED50, 10.5, 300000, 0.9999);
     const SingleZoneParameters p = ResolveParameters(s);

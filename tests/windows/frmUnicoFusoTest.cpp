@@ -1,6 +1,7 @@
 #include "windows/frmUnicoFuso.h"
 #include "geodesy/SingleZone.h"
 #include "windows/frmGeoPia.h"
+#include "windows/frmPiaGeo.h"
 
 #include "WindowFixture.h"
 
@@ -139,6 +140,71 @@ TEST_F(UnicoFuso, ChecksWithTheirMessagesAndFocus) {
     }
     plane("3963999", "1000000");
     expectMessage("VALORE DELLA COORDINATA NORD NON\rAMMISSIBILE PER IL SISTEMA INDICATO", "Text14");
+}
+
+TEST_F(UnicoFuso, TypedFalseEastIsCheckedOnBothTabs) {
+    const char* message = "VALORE DELLA FALSA ORIGINE EST\rNON AMMESSO DAL PROGRAMMA";
+    choose("Option1_1");
+    choose("Option2_1");
+    type("Text6", "12");
+    // "1E400" once became 0 and the conversion went on; 1e308 gave a 309-digit East.
+    for (const char* bad : {"1E400", "1e308", "10000000.001", "-10000000.001"}) {
+        type("Text10", QString::fromLatin1(bad));
+        geographic("45", "12");
+        expectMessage(message, "Text10");
+        EXPECT_TRUE(text("Text3").isEmpty()) << bad;
+        EXPECT_TRUE(text("Text4").isEmpty()) << bad;
+        EXPECT_FALSE(enabled("Command4")) << bad;
+    }
+    type("Text10", "10000000");
+    geographic("45", "12");
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(text("Text4"), "10 000 000.000");
+
+    // Tab 1 checks it before the East, whose limits it sets.
+    showTab(1);
+    type("Text10", "1E400");
+    plane("5000000", "0");
+    expectMessage(message, "Text10");
+    EXPECT_TRUE(text("Text17").isEmpty());
+    type("Text10", "500000");
+    plane("5000000", "500000");
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(text("Text18"), "12° 00' 00.0000''");
+}
+
+TEST_F(UnicoFuso, PlaneWindowsOpenedAfterItComputeWithTheUsualFactor) {
+    // The single-zone window leaves its factor in the shared state; the two
+    // plane windows set 0.9996 again when they open. References: GeographicLib
+    // TransverseMercatorExact on Hayford with k0 0.9996, zone Est.
+    const auto leaveFactor = [&] {
+        current->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete current.data();
+        w = open<frmUnicoFuso>();
+        choose("Option3_1");
+        type("Text12", "0.9");
+        geographic("41.5", "-0.2");
+        ASSERT_TRUE(fake.messages.shown.empty());
+        ASSERT_EQ(m.ScaleFactor, 0.9);
+        current->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete current.data();
+    };
+
+    leaveFactor();
+    open<frmGeoPia>();
+    type("Text7", "41.5"); // 41°50'
+    type("Text8", "-0.2"); // 0°20' west of Monte Mario
+    click("Command1");
+    EXPECT_NEAR(Metres(text("Text3")), 4635367.0291, 0.001); // 4 173 499.726 with 0.9
+    EXPECT_NEAR(Metres(text("Text4")), 2280758.6189, 0.001);
+
+    leaveFactor();
+    auto* piaGeo = open<frmPiaGeo>();
+    type("Text13", "4640123.4567");
+    type("Text14", "2521234.5");
+    click("Command1");
+    EXPECT_NEAR(piaGeo->latitude(), 41.912319748622, 1e-9);
+    EXPECT_NEAR(piaGeo->longitude(), 2.562551817070, 1e-9); // from Monte Mario
 }
 
 TEST_F(UnicoFuso, RoundTripBetweenTheTabsWithUserParameters) {
