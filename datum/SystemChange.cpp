@@ -136,20 +136,22 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
     ChangeOutcome out;
     double deltaLambda = 0.0;
     if (sourceRoma) {
-        if (lambda < OvestBound) {
+        // Zone bounds with the slack of the range checks, so that a bound typed
+        // in any notation falls in the zone of its exact value.
+        if (lambda < OvestBound - AngleSlack) {
             out.SourceZone = GBOvest;
             deltaLambda = lambda - OvestSubtracted;
-        } else if (lambda < EstBound) {
+        } else if (lambda < EstBound - AngleSlack) {
             out.SourceZone = GBEst;
             deltaLambda = lambda - EstSubtracted;
         } else {
             out.SourceZone = AuxiliaryZone;
             deltaLambda = lambda - AuxiliarySubtracted;
         }
-    } else if (lambda > 18.0) {
+    } else if (lambda > 18.0 + AngleSlack) {
         out.SourceZone = UTM34;
         deltaLambda = lambda - 21.0;
-    } else if (lambda > 12.0) {
+    } else if (lambda > 12.0 + AngleSlack) {
         out.SourceZone = UTM33;
         deltaLambda = lambda - 15.0;
     } else {
