@@ -92,4 +92,55 @@ TEST(Oracle, GeocentricBothWaysInAllQuadrants) {
     }
 }
 
+TEST(Oracle, GeocentricNearThePolesToTheMillimetre) {
+    // Latitudes closing in on the poles, where p / cos(lat) - N cancels; every
+    // system, longitudes all round, heights over the accepted range.
+    for (int system : {ROMA40, ED50, WGS84}) {
+        const Ellipsoid e = EllipsoidFor(system);
+        const GeographicLib::Geocentric geo(e.a, e.f());
+        for (double lat :
+             {44.9, 45.0, 45.1, 60.0, 80.0, 89.0, 89.9, 89.999, 89.99999, 89.9999999, 89.999999999, 90.0}) {
+            for (double sign : {1.0, -1.0}) {
+                for (double lon : {-180.0, -97.5, 0.0, 12.4523333333333, 135.0, 180.0}) {
+                    for (double h : {-10000.0, 0.0, 1314.0, 10000.0}) {
+                        const double phi = sign * lat;
+                        const CartesianResult c = GeographicToCartesian(Rad(phi), Rad(lon), h, system);
+                        double oLat = 0.0;
+                        double oLon = 0.0;
+                        double oH = 0.0;
+                        geo.Reverse(c.CartX, c.CartY, c.CartZ, oLat, oLon, oH);
+                        const GeographicResult g = CartesianToGeographic(c.CartX, c.CartY, c.CartZ, system);
+                        ASSERT_TRUE(g.ok);
+                        EXPECT_NEAR(Deg(g.GeoLatitude), oLat, 1e-9) << phi << " " << lon << " " << h;
+                        EXPECT_NEAR(g.GeoHeight, oH, 0.001) << phi << " " << lon << " " << h;
+                        EXPECT_NEAR(g.GeoHeight, h, 0.001) << phi << " " << lon << " " << h;
+                    }
+                }
+            }
+        }
+    }
+
+    // Typed points a millimetre and a metre off the polar axis, above and below
+    // the ellipsoid (CartConvert gives -0.00004 m for the first).
+    struct Typed {
+        double x, y, z;
+    };
+    for (int system : {ROMA40, WGS84}) {
+        const Ellipsoid e = EllipsoidFor(system);
+        const GeographicLib::Geocentric geo(e.a, e.f());
+        for (const Typed& t :
+             {Typed{0.001, 0.0, 6356911.946}, Typed{0.0, -0.001, -6356911.946}, Typed{1.0, 1.0, 6360000.0},
+              Typed{-0.5, 0.0, -6350000.0}, Typed{0.001, 0.001, 6366752.314}}) {
+            double oLat = 0.0;
+            double oLon = 0.0;
+            double oH = 0.0;
+            geo.Reverse(t.x, t.y, t.z, oLat, oLon, oH);
+            const GeographicResult g = CartesianToGeographic(t.x, t.y, t.z, system);
+            ASSERT_TRUE(g.ok);
+            EXPECT_NEAR(Deg(g.GeoLatitude), oLat, 1e-9) << t.x << " " << t.y << " " << t.z;
+            EXPECT_NEAR(g.GeoHeight, oH, 0.001) << t.x << " " << t.y << " " << t.z;
+        }
+    }
+}
+
 #endif
