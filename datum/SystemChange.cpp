@@ -169,7 +169,7 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
 
     out.TargetZone = PairedTargetZone(out.SourceZone, in.TargetSystem);
     const double x = east - FalseEast(out.TargetZone);
-    const GaussInverseResult inv = GaussInverse(north, x, in.TargetSystem, Scale);
+    const RefinedInverseResult inv = GaussInverseRefined(north, x, in.TargetSystem, Scale);
     out.latitude = inv.GeoLatitude * 180.0 / pi;
     out.longitude = inv.GeoDeltaLongitude * 180.0 / pi + AddedBack(out.TargetZone);
     if (in.TargetSystem == ROMA40 && in.LongitudeOrigin == 2)
@@ -212,7 +212,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
         x = east - 500000.0;
     }
 
-    const GaussInverseResult inv = GaussInverse(north, x, in.SourceSystem, Scale);
+    const RefinedInverseResult inv = GaussInverseRefined(north, x, in.SourceSystem, Scale);
     const double phi = inv.GeoLatitude;
     const double deltaLambda = inv.GeoDeltaLongitude * 180.0 / pi;
 
@@ -259,7 +259,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
 
     if (out.TargetZone == AuxiliaryZone) {
         // A UTM 34 point going to ROMA40 is shown in Gauss-Boaga Est.
-        const GaussInverseResult a = GaussInverse(north, east - 3500000.0, ROMA40, Scale);
+        const RefinedInverseResult a = GaussInverseRefined(north, east - 3500000.0, ROMA40, Scale);
         const double deltaLambdaEst = a.GeoDeltaLongitude + 0.149184927 - 0.044465172;
         const GaussForwardResult g = GaussForward(a.GeoLatitude, deltaLambdaEst, ROMA40, Scale);
         north = g.ProjNorth;

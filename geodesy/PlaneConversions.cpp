@@ -282,7 +282,9 @@ PlaneToGeoResult PlaneToGeographic(int systemCode, int utmZoneCode, double north
         r.ZoneCode = east > 2000000.0 ? GBEst : GBOvest;
     else
         r.ZoneCode = utmZoneCode;
-    const GaussInverseResult g = GaussInverse(north, east - FalseEast(r.ZoneCode), systemCode, scaleFactor);
+    const RefinedInverseResult g =
+        GaussInverseRefined(north, east - FalseEast(r.ZoneCode), systemCode, scaleFactor);
+    r.Converged = g.converged;
     const double pi = Pi();
     r.Latitude = g.GeoLatitude * 180.0 / pi;
     r.Longitude = g.GeoDeltaLongitude * 180.0 / pi + CentralMeridian(r.ZoneCode);
