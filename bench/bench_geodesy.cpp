@@ -83,6 +83,49 @@ void BM_GaussInverse(benchmark::State& state) {
 }
 BENCHMARK(BM_GaussInverse);
 
+// The inverse every window uses: the series refined on the forward series.
+// Inside Italy one forward evaluation confirms the series result.
+void BM_GaussInverseRefined(benchmark::State& state) {
+    const auto& pts = Points();
+    size_t i = 0;
+    for (auto _ : state) {
+        const Point& p = pts[i++ & (PointCount - 1)];
+        benchmark::DoNotOptimize(GaussInverseRefined(p.north, p.east, System, ScaleFactorUTM));
+    }
+}
+BENCHMARK(BM_GaussInverseRefined);
+
+// Far north in the UTM plane range (North 8 000 000 to 9 000 000, East up to
+// 500 000 from the meridian), where the refinement takes Newton steps.
+const std::vector<Point>& FarPoints() {
+    static const std::vector<Point> points = [] {
+        std::vector<Point> v;
+        unsigned seed = 54321;
+        auto next = [&seed] {
+            seed = seed * 1103515245u + 12345u;
+            return static_cast<double>((seed >> 8) & 0xFFFF) / 65535.0;
+        };
+        for (size_t i = 0; i < PointCount; ++i) {
+            Point p{};
+            p.north = 8000000.0 + 1000000.0 * next();
+            p.east = -450000.0 + 950000.0 * next();
+            v.push_back(p);
+        }
+        return v;
+    }();
+    return points;
+}
+
+void BM_GaussInverseRefinedFarNorth(benchmark::State& state) {
+    const auto& pts = FarPoints();
+    size_t i = 0;
+    for (auto _ : state) {
+        const Point& p = pts[i++ & (PointCount - 1)];
+        benchmark::DoNotOptimize(GaussInverseRefined(p.north, p.east, System, ScaleFactorUTM));
+    }
+}
+BENCHMARK(BM_GaussInverseRefinedFarNorth);
+
 void BM_GeographicToCartesian(benchmark::State& state) {
     const auto& pts = Points();
     size_t i = 0;
@@ -249,6 +292,8 @@ public:
 
 void PrintSummary(const std::map<std::string, double>& t) {
     auto get = [&t](const char* name) {
+        if (name == nullptr)
+            return -1.0;
         const auto it = t.find(name);
         return it == t.end() ? -1.0 : it->second;
     };
@@ -260,15 +305,17 @@ void PrintSummary(const std::map<std::string, double>& t) {
     const Row rows[] = {
         {"BM_GaussForward", "BM_Proj_TmercForward", "BM_GeographicLib_TMForward"},
         {"BM_GaussInverse", "BM_Proj_TmercInverse", "BM_GeographicLib_TMInverse"},
+        {"BM_GaussInverseRefined", "BM_Proj_TmercInverse", "BM_GeographicLib_TMInverse"},
+        {"BM_GaussInverseRefinedFarNorth", nullptr, nullptr},
         {"BM_GeographicToCartesian", "BM_Proj_CartForward", "BM_GeographicLib_GeocentricForward"},
         {"BM_CartesianToGeographic", "BM_Proj_CartInverse", "BM_GeographicLib_GeocentricInverse"},
     };
-    std::printf("\n%-26s %10s %14s %20s\n", "operation", "ns/call", "PROJ/ours", "GeographicLib/ours");
+    std::printf("\n%-30s %10s %14s %20s\n", "operation", "ns/call", "PROJ/ours", "GeographicLib/ours");
     for (const Row& r : rows) {
         const double ours = get(r.ours);
         const double proj = get(r.proj);
         const double glib = get(r.geographiclib);
-        std::printf("%-26s %10.1f", r.ours + 3, ours);
+        std::printf("%-30s %10.1f", r.ours + 3, ours);
         if (proj > 0 && ours > 0)
             std::printf(" %14.2f", proj / ours);
         else

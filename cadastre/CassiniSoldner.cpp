@@ -214,7 +214,7 @@ CassiniResult GaussBoagaToCassini(const CentreValues& centre, double Nord, doubl
     CassiniResult out{};
     out.ZoneCode = ZoneForEast(Est);
     const double E0 = out.ZoneCode == GBOvest ? Est - FalseEastOvest : Est - FalseEastEst;
-    const GaussInverseResult g = GaussInverse(Nord, E0, ROMA40, GaussBoagaScaleFactor);
+    const RefinedInverseResult g = GaussInverseRefined(Nord, E0, ROMA40, GaussBoagaScaleFactor);
     out.GeoDeltaLongitude = g.GeoDeltaLongitude * 180.0 / Pi();
     const double lambdaMM =
         out.ZoneCode == GBOvest ? out.GeoDeltaLongitude - OvestOffset : out.GeoDeltaLongitude + EstOffset;

@@ -136,20 +136,22 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
     ChangeOutcome out;
     double deltaLambda = 0.0;
     if (sourceRoma) {
-        if (lambda < OvestBound) {
+        // Zone bounds with the slack of the range checks, so that a bound typed
+        // in any notation falls in the zone of its exact value.
+        if (lambda < OvestBound - AngleSlack) {
             out.SourceZone = GBOvest;
             deltaLambda = lambda - OvestSubtracted;
-        } else if (lambda < EstBound) {
+        } else if (lambda < EstBound - AngleSlack) {
             out.SourceZone = GBEst;
             deltaLambda = lambda - EstSubtracted;
         } else {
             out.SourceZone = AuxiliaryZone;
             deltaLambda = lambda - AuxiliarySubtracted;
         }
-    } else if (lambda > 18.0) {
+    } else if (lambda > 18.0 + AngleSlack) {
         out.SourceZone = UTM34;
         deltaLambda = lambda - 21.0;
-    } else if (lambda > 12.0) {
+    } else if (lambda > 12.0 + AngleSlack) {
         out.SourceZone = UTM33;
         deltaLambda = lambda - 15.0;
     } else {
@@ -167,7 +169,7 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
 
     out.TargetZone = PairedTargetZone(out.SourceZone, in.TargetSystem);
     const double x = east - FalseEast(out.TargetZone);
-    const GaussInverseResult inv = GaussInverse(north, x, in.TargetSystem, Scale);
+    const RefinedInverseResult inv = GaussInverseRefined(north, x, in.TargetSystem, Scale);
     out.latitude = inv.GeoLatitude * 180.0 / pi;
     out.longitude = inv.GeoDeltaLongitude * 180.0 / pi + AddedBack(out.TargetZone);
     if (in.TargetSystem == ROMA40 && in.LongitudeOrigin == 2)
@@ -210,7 +212,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
         x = east - 500000.0;
     }
 
-    const GaussInverseResult inv = GaussInverse(north, x, in.SourceSystem, Scale);
+    const RefinedInverseResult inv = GaussInverseRefined(north, x, in.SourceSystem, Scale);
     const double phi = inv.GeoLatitude;
     const double deltaLambda = inv.GeoDeltaLongitude * 180.0 / pi;
 
@@ -257,7 +259,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
 
     if (out.TargetZone == AuxiliaryZone) {
         // A UTM 34 point going to ROMA40 is shown in Gauss-Boaga Est.
-        const GaussInverseResult a = GaussInverse(north, east - 3500000.0, ROMA40, Scale);
+        const RefinedInverseResult a = GaussInverseRefined(north, east - 3500000.0, ROMA40, Scale);
         const double deltaLambdaEst = a.GeoDeltaLongitude + 0.149184927 - 0.044465172;
         const GaussForwardResult g = GaussForward(a.GeoLatitude, deltaLambdaEst, ROMA40, Scale);
         north = g.ProjNorth;

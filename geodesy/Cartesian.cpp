@@ -50,7 +50,9 @@ GeographicResult CartesianToGeographic(double x, double y, double z, int systemC
 
     const double sl = std::sin(lat);
     const double N = a / std::sqrt(1.0 - e2 * sl * sl);
-    const double h = p / std::cos(lat) - N;
+    // p / cos(lat) - N cancels as cos(lat) goes to zero near the poles; above
+    // 45° the height is taken along Z instead, where sin(lat) is well away from zero.
+    const double h = std::fabs(lat) > Pi() / 4.0 ? z / sl - N * (1.0 - e2) : p / std::cos(lat) - N;
     return {true, lat, lon, h};
 }
 

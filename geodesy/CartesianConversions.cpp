@@ -109,9 +109,12 @@ GeographicToCartesianOutcome ConvertGeographicToCartesian(double latitude, doubl
         out.greenwichShown = true;
         out.greenwichLongitude = NormalizedLongitude(axisLongitude);
     }
+    // A pole typed in notation 1 reads a few 1e-11 degrees past 90 (the range
+    // check allows it); beyond the pole the longitude would turn by 180°.
+    const double phi = std::fmax(-90.0, std::fmin(90.0, latitude));
     const double pi = Pi();
     const CartesianResult c =
-        GeographicToCartesian(pi * latitude / 180.0, pi * axisLongitude / 180.0, height, systemCode);
+        GeographicToCartesian(pi * phi / 180.0, pi * axisLongitude / 180.0, height, systemCode);
     out.CartX = c.CartX;
     out.CartY = c.CartY;
     out.CartZ = c.CartZ;

@@ -96,30 +96,34 @@ InputCheck CheckPlaneForGeographic(int systemCode, double north, double east, bo
     return {};
 }
 
+// Zone boundaries use the same slack as the range checks: a boundary typed in
+// any notation reads within a few 1e-11 degrees of its exact value (the
+// sexagesimal guard, the Greenwich shift, grads), and must give the zone the
+// inclusive rule gives for the exact value.
 int MembershipZone(int systemCode, double lambda) {
     if (systemCode == ROMA40)
-        return lambda < -0.45233333333333 ? GBOvest : GBEst;
-    if (lambda > 18.0)
+        return lambda < -0.45233333333333 - AngleSlack ? GBOvest : GBEst;
+    if (lambda > 18.0 + AngleSlack)
         return UTM34;
-    if (lambda > 12.0)
+    if (lambda > 12.0 + AngleSlack)
         return UTM33;
     return UTM32;
 }
 
 int OverlapZone(int systemCode, double lambda, int membershipZone) {
     if (systemCode == ROMA40) {
-        if (lambda >= -0.5 && lambda <= 0.0)
+        if (AngleWithin(lambda, -0.5, 0.0, true))
             return membershipZone == GBEst ? GBOvest : GBEst;
         return 0;
     }
-    if (lambda >= 11.66666666 && lambda <= 12.33333334) {
+    if (AngleWithin(lambda, 11.66666666, 12.33333334, true)) {
         if (membershipZone == UTM33)
             return UTM32;
         if (membershipZone == UTM32)
             return UTM33;
         return 0;
     }
-    if (lambda >= 17.66666666 && lambda <= 18.33333334) {
+    if (AngleWithin(lambda, 17.66666666, 18.33333334, true)) {
         if (membershipZone == UTM34)
             return UTM33;
         if (membershipZone == UTM33)
@@ -278,7 +282,9 @@ PlaneToGeoResult PlaneToGeographic(int systemCode, int utmZoneCode, double north
         r.ZoneCode = east > 2000000.0 ? GBEst : GBOvest;
     else
         r.ZoneCode = utmZoneCode;
-    const GaussInverseResult g = GaussInverse(north, east - FalseEast(r.ZoneCode), systemCode, scaleFactor);
+    const RefinedInverseResult g =
+        GaussInverseRefined(north, east - FalseEast(r.ZoneCode), systemCode, scaleFactor);
+    r.Converged = g.converged;
     const double pi = Pi();
     r.Latitude = g.GeoLatitude * 180.0 / pi;
     r.Longitude = g.GeoDeltaLongitude * 180.0 / pi + CentralMeridian(r.ZoneCode);

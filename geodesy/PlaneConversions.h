@@ -63,6 +63,7 @@ struct PlaneToGeoResult {
     int ZoneCode;     // 4/5 found from East for ROMA40, the given UTM zone otherwise
     double Latitude;  // decimal degrees
     double Longitude; // decimal degrees; ROMA40 from Monte Mario, or Greenwich with longitudeOrigin 2
+    bool Converged;   // the forward projection gives back the plane point (always, over the accepted ranges)
 };
 // utmZoneCode: the UTM zone (1..3) used for ED50 and WGS84.
 PlaneToGeoResult PlaneToGeographic(int systemCode, int utmZoneCode, double north, double east,

@@ -67,6 +67,14 @@ bool MeridianRefused(const SingleZoneSettings& s) {
     return !AngleWithin(s.typedMeridian, lim.lonLow, lim.lonHigh, s.typedMeridianValid);
 }
 
+// North of the pole on the plane of a zone with the given scale factor.
+double QuarterMeridian(int systemCode, double scaleFactor) {
+    const Ellipsoid ell = EllipsoidFor(systemCode);
+    const double a = scaleFactor * ell.a;
+    const double b = a - a * ell.f();
+    return MeridianArc(Pi() / 2.0, a, (a * a - b * b) / (a * a));
+}
+
 // The meridian's message of the geographic direction, which the plane
 // direction also uses for ROMA40.
 InputCheck MeridianMessage() {
@@ -136,6 +144,17 @@ InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, doubl
         return {InputCentralMeridian, "VALORE DELLA LONGITUDINE DEL MERIDIANO CENTRALE",
                 "NON AMMESSO DAL PROGRAMMA ", "PER IL SISTEMA INDICATO"};
     }
+    // Inside the ranges there are points no latitude and longitude project onto
+    // (North past the pole for a small scale factor, East thousands of
+    // kilometres out at high latitude): refused rather than shown wrong.
+    const SingleZoneParameters p = ResolveParameters(s);
+    if (!GaussInverseRefined(north, east - p.falseEast, s.systemCode, p.ScaleFactor).converged) {
+        if (north > QuarterMeridian(s.systemCode, p.ScaleFactor))
+            return roma ? InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD NON", ForSystemTail}
+                        : InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"};
+        return roma ? InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST NON", ForSystemTail}
+                    : InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"};
+    }
     return {};
 }
 
@@ -151,7 +170,7 @@ SingleZonePlane SingleZoneForward(const SingleZoneParameters& p, int systemCode,
 SingleZoneGeographic SingleZoneInverse(const SingleZoneParameters& p, int systemCode, double north,
                                        double east) {
     const double pi = Pi();
-    const GaussInverseResult g = GaussInverse(north, east - p.falseEast, systemCode, p.ScaleFactor);
+    const RefinedInverseResult g = GaussInverseRefined(north, east - p.falseEast, systemCode, p.ScaleFactor);
     return {g.GeoLatitude * 180.0 / pi, g.GeoDeltaLongitude * 180.0 / pi + p.centralMeridian};
 }
 

@@ -80,9 +80,21 @@ TEST(SystemChangeGeographic, ZoneOfTheSourcePointAtTheBoundaries) {
     EXPECT_EQ(Geo(WGS84, ROMA40, 40.3, 18.0).SourceZone, UTM33);
     EXPECT_EQ(Geo(WGS84, ROMA40, 40.3, 18.000001).SourceZone, UTM34);
     EXPECT_EQ(Geo(ROMA40, ED50, 45.0, -0.45233333333333).SourceZone, GBEst);
-    EXPECT_EQ(Geo(ROMA40, ED50, 45.0, -0.45233333333334).SourceZone, GBOvest);
-    EXPECT_EQ(Geo(ROMA40, ED50, 40.3, 5.5476666666666).SourceZone, GBEst);
+    // Values within 1e-10° of a bound count as the bound (as the range checks
+    // do); a few 1e-9° past it they belong to the next zone.
+    EXPECT_EQ(Geo(ROMA40, ED50, 45.0, -0.45233333333334).SourceZone, GBEst);
+    EXPECT_EQ(Geo(ROMA40, ED50, 45.0, -0.452333336).SourceZone, GBOvest);
+    EXPECT_EQ(Geo(ROMA40, ED50, 40.3, 5.547666664).SourceZone, GBEst);
+    EXPECT_EQ(Geo(ROMA40, ED50, 40.3, 5.5476666666666).SourceZone, AuxiliaryZone);
     EXPECT_EQ(Geo(ROMA40, ED50, 40.3, 5.5476666666667).SourceZone, AuxiliaryZone);
+    // Boundaries typed in notation 1 read a few 1e-11° past their exact value.
+    EXPECT_EQ(Geo(ED50, ROMA40, 45.0, SexagesimalToDegrees(12.0)).SourceZone, UTM32);
+    EXPECT_EQ(Geo(WGS84, ROMA40, 40.3, SexagesimalToDegrees(18.0)).SourceZone, UTM33);
+    EXPECT_EQ(Geo(ROMA40, ED50, 45.0, SexagesimalToDegrees(-0.27084)).SourceZone, GBEst);
+    // From Greenwich, 12° typed in decimal degrees is the Ovest/Est bound, and
+    // 18° typed in notation 1 the Est/auxiliary one.
+    EXPECT_EQ(Geo(ROMA40, ED50, 45.0, 12.0, 2).SourceZone, GBEst);
+    EXPECT_EQ(Geo(ROMA40, ED50, 40.3, SexagesimalToDegrees(18.0), 2).SourceZone, AuxiliaryZone);
 
     const ChangeOutcome r = Geo(ED50, ROMA40, 45.0, 12.0);
     EXPECT_EQ(r.TargetZone, GBOvest);

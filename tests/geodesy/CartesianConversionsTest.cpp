@@ -1,5 +1,6 @@
 #include "geodesy/CartesianConversions.h"
 #include "geodesy/ReferenceSystems.h"
+#include "geodesy/TextNumbers.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -131,4 +132,32 @@ TEST(CartesianConversion, AxisPointsAndThePolarAxis) {
     EXPECT_FALSE(refused.refusal.ok());
     EXPECT_EQ(refused.refusal.text(), "VALORI DELLE COORDINATE\rCARTESIANE NON AMMISSIBILI");
     EXPECT_EQ(refused.refusal.icon, CheckIcon::Warning);
+}
+
+TEST(CartesianConversion, PoleRoundTripKeepsHeightAndLongitude) {
+    // 90°, -180°, H 0 typed in notation 1 (which reads 90° as 90.00000000003)
+    // and converted back gave H = 1 314.013 m and longitude 0.
+    for (int system : {ROMA40, ED50, WGS84}) {
+        for (int unit : {1, 2, 3, 4}) {
+            for (double sign : {1.0, -1.0}) {
+                for (double h : {0.0, -10000.0, 10000.0}) {
+                    const double typedLat = sign * (unit == 3 ? 100.0 : 90.0);
+                    const double typedLon = unit == 3 ? -200.0 : -180.0;
+                    const double lat = AngleFromTyped(typedLat, unit).degrees;
+                    const double lon = AngleFromTyped(typedLon, unit).degrees;
+                    SCOPED_TRACE("system " + std::to_string(system) + " notation " + std::to_string(unit) +
+                                 " lat " + std::to_string(lat) + " h " + std::to_string(h));
+                    ASSERT_TRUE(CheckGeographicInput(lat, lon, h).ok());
+                    const GeographicToCartesianOutcome c =
+                        ConvertGeographicToCartesian(lat, lon, h, system, AxisMonteMario, 1);
+                    const CartesianToGeographicOutcome g =
+                        ConvertCartesianToGeographic(c.CartX, c.CartY, c.CartZ, system, AxisMonteMario, 1);
+                    ASSERT_TRUE(g.ok);
+                    EXPECT_NEAR(g.latitude, sign * 90.0, 1e-9);
+                    EXPECT_NEAR(g.height, h, 0.001);
+                    EXPECT_NEAR(std::fabs(g.longitude), 180.0, 1e-9);
+                }
+            }
+        }
+    }
 }

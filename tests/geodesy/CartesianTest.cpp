@@ -75,8 +75,10 @@ TEST(CartesianToGeographic, RefusesOnlyThePolarAxis) {
         EXPECT_EQ(g.GeoHeight, 0.0);
     }
 
-    // A point a millimetre off the axis is still converted.
+    // A point a millimetre off the axis is still converted: it lies on the
+    // ellipsoid (Z is the Hayford semi-minor axis, 6 356 911.946 m).
     const GeographicResult nearAxis = CartesianToGeographic(0.001, 0.0, 6356911.946, ROMA40);
     EXPECT_TRUE(nearAxis.ok);
     EXPECT_NEAR(Deg(nearAxis.GeoLatitude), 90.0, 1e-6);
+    EXPECT_NEAR(nearAxis.GeoHeight, 0.0, 0.001);
 }

@@ -128,7 +128,20 @@ TEST(SingleZone, PlaneChecksMirrorTheEastLimitAboutZero) {
 
     const SingleZoneSettings ed = Settings(ED50);
     EXPECT_TRUE(CheckSingleZonePlane(ed, 117000, -3272000).ok());
-    EXPECT_TRUE(CheckSingleZonePlane(ed, 8950000, 3272000).ok());
+    EXPECT_TRUE(CheckSingleZonePlane(ed, 8950000, 1000000).ok());
+    EXPECT_TRUE(CheckSingleZonePlane(ed, 117000, 3272000).ok());
+    // Inside the ranges but on no projected point: 2 272 km east of the
+    // meridian at 80° N, and North past the pole for a scale of 0.5.
+    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000, 3272000).text(),
+              "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE");
+    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000, 3272000).failed, InputZoneEast);
+    SingleZoneSettings half = Settings(ED50);
+    half.ScaleChoice = TypedChoice;
+    half.typedScale = 0.5;
+    EXPECT_EQ(CheckSingleZonePlane(half, 5100000, 1000000).failed, InputZoneNorth);
+    EXPECT_EQ(CheckSingleZonePlane(half, 5100000, 1000000).text(),
+              "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
+    EXPECT_TRUE(CheckSingleZonePlane(half, 4900000, 1000000).ok());
     EXPECT_EQ(CheckSingleZonePlane(ed, 8950000.001, 0).text(),
               "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
     EXPECT_EQ(CheckSingleZonePlane(ed, 5000000, 3272000.001).text(),

@@ -127,6 +127,47 @@ TEST_F(GeoPia, MembershipAndOverlapAtTheBandEdges) {
     }
 }
 
+TEST_F(GeoPia, BoundariesTypedInSexagesimalAndFromGreenwich) {
+    // Notation 1 reads a typed boundary a few 1e-11° past its exact value; the
+    // window must still give the zone of the exact value.
+    struct Case {
+        const char* system;
+        const char* lambda;
+        const char* zone;
+        const char* overlapZone;
+    };
+    const Case cases[] = {
+        {"Option1_1", "12", "Fuso 32 (appartenenza)", "Fuso 33 (sovrapposizione)"},
+        {"Option1_2", "18", "Fuso 33 (appartenenza)", "Fuso 34 (sovrapposizione)"},
+        {"Option1_0", "-0.27084", "Fuso EST (appartenenza)", "Fuso OVEST (sovrapposizione)"},
+        {"Option1_0", "-0.30", "Fuso OVEST (appartenenza)", "Fuso EST (sovrapposizione)"},
+    };
+    for (const Case& c : cases) {
+        choose(c.system);
+        compute("42", c.lambda);
+        SCOPED_TRACE(std::string(c.system) + " " + c.lambda);
+        EXPECT_TRUE(fake.messages.shown.empty());
+        EXPECT_EQ(frameTitle("Frame7"), c.zone);
+        ASSERT_TRUE(overlap());
+        EXPECT_EQ(frameTitle("Frame8"), c.overlapZone);
+    }
+
+    // ROMA40 from Greenwich: 12° is the Ovest/Est boundary in every notation.
+    m.LongitudeOrigin = 2;
+    for (int unit : {1, 2}) {
+        setAngleUnit(unit);
+        current->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete current.data();
+        w = open<frmGeoPia>();
+        compute("42", "12");
+        SCOPED_TRACE(unit);
+        EXPECT_TRUE(fake.messages.shown.empty());
+        EXPECT_EQ(frameTitle("Frame7"), "Fuso EST (appartenenza)");
+        ASSERT_TRUE(overlap());
+        EXPECT_EQ(frameTitle("Frame8"), "Fuso OVEST (sovrapposizione)");
+    }
+}
+
 TEST_F(GeoPia, HandChosenZones) {
     setAngleUnit(2);
     current->setAttribute(Qt::WA_DeleteOnClose, false);

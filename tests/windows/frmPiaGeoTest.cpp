@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <cmath>
 
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
 #include <GeographicLib/TransverseMercatorExact.hpp>
@@ -76,6 +77,36 @@ TEST_F(PiaGeo, InverseAgainstIndependentProjectionAndZones) {
     EXPECT_NEAR(w->longitude(), lon, 1e-9);
 #endif
 }
+
+#ifdef TERVANO_HAVE_GEOGRAPHICLIB
+TEST_F(PiaGeo, FarCornersOfTheUtmRangeAgainstTheExactProjection) {
+    // North 9 000 000 with East 1 000 000 (and 50 000) is accepted: the result
+    // must be the exact inverse there too. The inverse series alone was 8.7 m off.
+    setAngleUnit(2);
+    reopen();
+    choose("Option1_2");
+    GeographicLib::TransverseMercatorExact grs80(6378137.0, 1.0 / 298.257222101, 0.9996);
+    struct Corner {
+        const char* north;
+        const char* east;
+        double n, e;
+    };
+    for (const Corner& c :
+         {Corner{"9000000", "1000000", 9000000.0, 1000000.0}, Corner{"9000000", "50000", 9000000.0, 50000.0},
+          Corner{"100000", "1000000", 100000.0, 1000000.0}}) {
+        compute(QString::fromLatin1(c.north), QString::fromLatin1(c.east));
+        SCOPED_TRACE(std::string(c.north) + " " + c.east);
+        EXPECT_TRUE(fake.messages.shown.empty());
+        double lat = 0, lon = 0;
+        grs80.Reverse(9.0, c.e - 500000.0, c.n, lat, lon);
+        // Within a centimetre on the ground (the forward series itself is 1 cm
+        // from the exact projection 26.7° from the meridian at 80° N).
+        EXPECT_NEAR(w->latitude(), lat, 0.01 / 111000.0);
+        EXPECT_NEAR(w->longitude(), lon, 0.011 / (111000.0 * std::cos(lat * M_PI / 180.0)));
+        EXPECT_EQ(text("Text11"), QString::fromStdString(tervano::FormatResultAngle(w->latitude(), 2)));
+    }
+}
+#endif
 
 TEST_F(PiaGeo, RangeChecksWithTheirMessagesAndFocus) {
     struct Case {

@@ -311,4 +311,19 @@ TEST_F(UnicoFuso, PrintedReportOfEachTab) {
               "Latitudine: " + text("Text17") + gap + "Longitudine: 12° 00' 00.0000''");
 }
 
+TEST_F(UnicoFuso, PlanePointNoLatitudeReachesIsRefused) {
+    // Inside the ED50 ranges, 2 272 km east of the meridian at North 8 950 000
+    // lies no projected point: refused on East, with nothing shown.
+    showTab(1);
+    choose("Option1_1");
+    plane("8950000", "3272000");
+    expectMessage("VALORE DELLA COORDINATA EST\rNON AMMISSIBILE", "Text16");
+    EXPECT_TRUE(text("Text17").isEmpty());
+    EXPECT_FALSE(enabled("Command4"));
+    // The same North on the meridian converts.
+    plane("8950000", "1000000");
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_FALSE(text("Text17").isEmpty());
+}
+
 } // namespace
