@@ -12,7 +12,7 @@ namespace tervano {
 enum class ChangeStatus {
     Done,          // the result fields hold the converted point
     Refused,       // a value is out of range: show `message`, focus `focus`
-    NotComputable, // no common point near enough: show `message`
+    NotComputable, // no common point near enough, or a result outside its zone: show `message`
     InternalError, // a column pair that does not exist: the program must stop
 };
 
@@ -60,5 +60,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
 
 // The change of system's text for "no common point near enough".
 std::string NotComputableText();
+// The text for a result that is not a number inside the range of its zone.
+std::string ResultOutOfRangeText();
 
 } // namespace tervano

@@ -149,6 +149,9 @@ protected:
               ("tervano_points_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir);
+        // The land-mass outline is read from beside the table.
+        std::filesystem::copy_file(std::string(TERVANO_SOURCE_DIR) + "/data/land_masses.tsv",
+                                   dir / "land_masses.tsv");
         std::stringstream s(ReadAll(DataFile));
         for (std::string line; std::getline(s, line);)
             lines.push_back(line);
