@@ -124,30 +124,33 @@ std::string CheckCommonPointRow(const std::array<double, CommonPointColumns>& ce
                                RadiansToDegrees(g.GeoLatitude)}});
         }
 
-    // The pair most others agree with stands for the place; the first pair
-    // that does not agree with it is named, by the coordinate that differs more.
-    size_t reference = 0;
-    int mostAgreeing = -1;
-    for (size_t i = 0; i < places.size(); ++i) {
-        int agreeing = 0;
+    // The pair that disagrees with the most others is named, by the
+    // coordinate that differs more; when another pair disagrees with it as
+    // often, nothing tells which of the two is wrong and both are named.
+    std::vector<int> disagreeing(places.size(), 0);
+    for (size_t i = 0; i < places.size(); ++i)
         for (size_t j = 0; j < places.size(); ++j)
-            agreeing += j != i && SamePlace(places[i], places[j]) ? 1 : 0;
-        if (agreeing > mostAgreeing) {
-            mostAgreeing = agreeing;
-            reference = i;
-        }
+            disagreeing[i] += SamePlace(places[i], places[j]) ? 0 : 1;
+    size_t worst = 0;
+    for (size_t i = 1; i < places.size(); ++i)
+        if (disagreeing[i] > disagreeing[worst])
+            worst = i;
+    if (places.empty() || disagreeing[worst] == 0)
+        return {};
+    size_t other = 0;
+    while (SamePlace(places[worst], places[other]))
+        ++other;
+    double dLat = 0.0;
+    double dLon = 0.0;
+    Metres(places[worst], places[other], dLat, dLon);
+    const int inPair = std::abs(dLon) >= std::abs(dLat) ? 0 : 1;
+    const std::string start = "COORDINATE DEL PUNTO " + std::to_string(row) + " DISCORDANTI NELL";
+    if (disagreeing[other] == disagreeing[worst]) {
+        const int a = std::min(places[worst].column, places[other].column) + inPair;
+        const int b = std::max(places[worst].column, places[other].column) + inPair;
+        return start + "E COLONNE " + std::to_string(a) + " E " + std::to_string(b);
     }
-    for (const Place& p : places) {
-        if (SamePlace(places[reference], p))
-            continue;
-        double dLat = 0.0;
-        double dLon = 0.0;
-        Metres(p, places[reference], dLat, dLon);
-        const int column = std::abs(dLon) >= std::abs(dLat) ? p.column : p.column + 1;
-        return "COORDINATE DEL PUNTO " + std::to_string(row) + " DISCORDANTI NELLA COLONNA " +
-               std::to_string(column);
-    }
-    return {};
+    return start + "A COLONNA " + std::to_string(places[worst].column + inPair);
 }
 
 } // namespace tervano

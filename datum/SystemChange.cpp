@@ -127,7 +127,7 @@ bool Search(const CommonPointTable& table, int sourceSystem, int targetSystem, C
 
 // A result is shown only when it is a number inside the range of its zone.
 ChangeOutcome ResultRefused(ChangeOutcome out) {
-    out.status = ChangeStatus::NotComputable;
+    out.status = ChangeStatus::OutOfRange;
     out.message = ResultOutOfRangeText();
     return out;
 }

@@ -12,7 +12,8 @@ namespace tervano {
 enum class ChangeStatus {
     Done,          // the result fields hold the converted point
     Refused,       // a value is out of range: show `message`, focus `focus`
-    NotComputable, // no common point near enough, or a result outside its zone: show `message`
+    NotComputable, // no common point near enough: show `message`
+    OutOfRange,    // the result is not a number inside its zone's range: show `message`, no result
     InternalError, // a column pair that does not exist: the program must stop
 };
 
