@@ -64,13 +64,14 @@ double DistanceToPolygons(const std::vector<const Polygon*>& polygons, LonLat q)
 int NearestLandMass(const LandMassOutline& outline, LonLat q) {
     int best = Mainland;
     double bestDistance = HUGE_VAL;
-    for (int i = 0; i < LandMassCount; ++i) {
-        const double d = DistanceToPolygons({&outline.masses[static_cast<size_t>(i)]}, q);
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = i;
+    for (int i = 0; i < LandMassCount; ++i)
+        for (const Polygon& polygon : outline.masses[static_cast<size_t>(i)]) {
+            const double d = DistanceToPolygons({&polygon}, q);
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = i;
+            }
         }
-    }
     return best;
 }
 
@@ -114,14 +115,12 @@ std::string ParseLandMasses(std::string_view text, LandMassOutline& outline) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     int lineNumber = 0;
-    int lastMass = 0;
-    int lastRing = 0;
-    // Closes the ring being read: at least four positions, the last the first.
-    auto closeRing = [&]() -> bool {
-        if (lastMass == 0)
-            return true;
-        const Ring& r = outline.masses[static_cast<size_t>(lastMass - 1)].back();
-        return r.size() >= 4 && r.front().lon == r.back().lon && r.front().lat == r.back().lat;
+    int last[3] = {0, 0, 0}; // mass, polygon, ring of the previous line
+    Ring* ring = nullptr;
+    // The ring being read is closed: at least four positions, the last the first.
+    auto closed = [&] {
+        return ring == nullptr || (ring->size() >= 4 && ring->front().lon == ring->back().lon &&
+                                   ring->front().lat == ring->back().lat);
     };
     while (!text.empty()) {
         const size_t end = text.find('\n');
@@ -133,65 +132,69 @@ std::string ParseLandMasses(std::string_view text, LandMassOutline& outline) {
         if (line.empty() || line.front() == '#')
             continue;
 
-        std::string_view fields[4];
+        constexpr size_t Fields = 5;
+        std::string_view fields[Fields];
         size_t count = 0;
         for (size_t start = 0;;) {
             const size_t tab = line.find('\t', start);
-            if (count < 4)
+            if (count < Fields)
                 fields[count] = line.substr(start, tab == std::string_view::npos ? tab : tab - start);
             ++count;
             if (tab == std::string_view::npos)
                 break;
             start = tab + 1;
         }
-        if (count != 4)
+        if (count != Fields)
             return Damaged + std::string("NUMERO DI CAMPI ERRATO") + LineTag(lineNumber);
-        int mass = 0;
-        int ring = 0;
-        if (!PlainInteger(fields[0], mass) || mass < 1 || mass > LandMassCount)
-            return Damaged + std::string("VALORE NON VALIDO NELLA COLONNA 1") + LineTag(lineNumber);
-        if (!PlainInteger(fields[1], ring) || ring < 1)
-            return Damaged + std::string("VALORE NON VALIDO NELLA COLONNA 2") + LineTag(lineNumber);
+        int key[3] = {0, 0, 0};
+        for (size_t i = 0; i < 3; ++i)
+            if (!PlainInteger(fields[i], key[i]) || key[i] < 1 || (i == 0 && key[i] > LandMassCount))
+                return Damaged + std::string("VALORE NON VALIDO NELLA COLONNA ") + std::to_string(i + 1) +
+                       LineTag(lineNumber);
         LonLat q{};
-        if (!PlainDegrees(fields[2], q.lon) || q.lon < 5.0 || q.lon > 20.0)
-            return Damaged + std::string("VALORE NON VALIDO NELLA COLONNA 3") + LineTag(lineNumber);
-        if (!PlainDegrees(fields[3], q.lat) || q.lat < 35.0 || q.lat > 48.0)
+        if (!PlainDegrees(fields[3], q.lon) || q.lon < 5.0 || q.lon > 20.0)
             return Damaged + std::string("VALORE NON VALIDO NELLA COLONNA 4") + LineTag(lineNumber);
+        if (!PlainDegrees(fields[4], q.lat) || q.lat < 35.0 || q.lat > 48.0)
+            return Damaged + std::string("VALORE NON VALIDO NELLA COLONNA 5") + LineTag(lineNumber);
 
-        // Land masses in order, each from ring 1; rings in order within a mass.
-        const bool sameRing = mass == lastMass && ring == lastRing;
-        const bool nextRing = mass == lastMass && ring == lastRing + 1;
-        const bool nextMass = mass == lastMass + 1 && ring == 1;
-        if (!sameRing && !nextRing && !nextMass)
+        // In order: land masses from 1, polygons from 1 in each, rings from 1 in each.
+        const bool sameRing = key[0] == last[0] && key[1] == last[1] && key[2] == last[2];
+        const bool nextRing = key[0] == last[0] && key[1] == last[1] && key[2] == last[2] + 1;
+        const bool nextPolygon = key[0] == last[0] && key[1] == last[1] + 1 && key[2] == 1;
+        const bool nextMass = key[0] == last[0] + 1 && key[1] == 1 && key[2] == 1;
+        if (!sameRing && !nextRing && !nextPolygon && !nextMass)
             return Damaged + std::string("CONTORNO FUORI ORDINE") + LineTag(lineNumber);
         if (!sameRing) {
-            if (!closeRing())
+            if (!closed())
                 return Damaged + std::string("CONTORNO NON CHIUSO") + LineTag(lineNumber);
-            outline.masses[static_cast<size_t>(mass - 1)].emplace_back();
+            std::vector<Polygon>& polygons = outline.masses[static_cast<size_t>(key[0] - 1)];
+            if (!nextRing)
+                polygons.emplace_back();
+            ring = &polygons.back().emplace_back();
         }
-        outline.masses[static_cast<size_t>(mass - 1)].back().push_back(q);
-        lastMass = mass;
-        lastRing = ring;
+        ring->push_back(q);
+        std::copy(key, key + 3, last);
     }
-    if (!closeRing())
+    if (!closed())
         return Damaged + std::string("CONTORNO NON CHIUSO") + LineTag(lineNumber);
-    if (lastMass != LandMassCount)
+    if (last[0] != LandMassCount)
         return Damaged + std::string("FILE INCOMPLETO");
     return {};
 }
 
 std::string WriteLandMasses(const LandMassOutline& outline) {
     std::string out;
-    char line[64];
+    char line[80];
     for (size_t mass = 0; mass < outline.masses.size(); ++mass)
-        for (size_t ring = 0; ring < outline.masses[mass].size(); ++ring)
-            for (const LonLat& q : outline.masses[mass][ring]) {
-                std::snprintf(line, sizeof line, "%zu\t%zu\t%.5f\t%.5f\n", mass + 1, ring + 1, q.lon, q.lat);
-                out += line;
-            }
+        for (size_t polygon = 0; polygon < outline.masses[mass].size(); ++polygon)
+            for (size_t ring = 0; ring < outline.masses[mass][polygon].size(); ++ring)
+                for (const LonLat& q : outline.masses[mass][polygon][ring]) {
+                    std::snprintf(line, sizeof line, "%zu\t%zu\t%zu\t%.5f\t%.5f\n", mass + 1, polygon + 1,
+                                  ring + 1, q.lon, q.lat);
+                    out += line;
+                }
     return out;
 }
-
 std::string LandMassPathFor(const std::string& tablePath) {
     return (std::filesystem::path(tablePath).parent_path() / "land_masses.tsv").string();
 }

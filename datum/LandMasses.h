@@ -6,9 +6,11 @@
 #include <vector>
 
 // The three land masses whose Monte Mario sets the common-point table uses
-// (mainland, Sardinia, Sicily), and which of them a point belongs to: the one
-// it lies on, else the nearest. The table's generator and the program share
-// this rule, so a typed point is carried only by rows made with its own set.
+// (mainland, Sardinia, Sicily), each with the small islands given to it (the
+// land mass nearest to the island's centroid), and which of them a point
+// belongs to: the one it lies on, else the one with the nearest coast. The
+// table's generator and the program share this rule, so a typed point is
+// carried only by rows made with its own set.
 namespace tervano {
 
 struct CommonPointTable;
@@ -32,16 +34,19 @@ enum LandMass : int { Mainland = 0, Sardinia = 1, Sicily = 2 };
 inline constexpr int LandMassCount = 3;
 
 struct LandMassOutline {
-    std::array<Polygon, LandMassCount> masses;
+    // Per land mass: its own polygon first, then the small islands given to it.
+    std::array<std::vector<Polygon>, LandMassCount> masses;
 };
 
-// The land mass q lies on, else the nearest one; the first wins a tie.
+// The land mass of q: the one whose polygon or island q lies on, else the one
+// with the nearest polygon or island; the first wins a tie.
 int NearestLandMass(const LandMassOutline& outline, LonLat q);
 
-// The outline file: lines "mass<TAB>ring<TAB>longitude<TAB>latitude", mass 1
-// mainland, 2 Sardinia, 3 Sicily, ring 1 the outer ring and 2.. its holes,
-// degrees with five decimals; empty lines and lines beginning with "#" are
-// ignored. Returns the fault in Italian capitals, empty when sound.
+// The outline file: lines "mass<TAB>polygon<TAB>ring<TAB>longitude<TAB>latitude",
+// mass 1 mainland, 2 Sardinia, 3 Sicily, polygon 1 the land mass and 2.. its
+// islands, ring 1 the outer ring and 2.. its holes, degrees with five
+// decimals; empty lines and lines beginning with "#" are ignored. Returns the
+// fault in Italian capitals, empty when sound.
 std::string ParseLandMasses(std::string_view text, LandMassOutline& outline);
 std::string WriteLandMasses(const LandMassOutline& outline);
 

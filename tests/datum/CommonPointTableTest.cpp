@@ -363,11 +363,11 @@ TEST_F(BrokenFiles, TheLandMassOutlineIsPartOfTheTable) {
     };
     const std::string lineTag = " (RIGA " + std::to_string(firstLand + 1) + " DEL FILE)";
     const std::vector<Case> cases = {
-        {"letters", [&](auto& l) { l[firstLand] = "1\t1\t7.0218x\t45.92479"; },
-         "VALORE NON VALIDO NELLA COLONNA 3" + lineTag},
-        {"far away", [&](auto& l) { l[firstLand] = "1\t1\t7.02187\t55.92479"; },
+        {"letters", [&](auto& l) { l[firstLand] = "1\t1\t1\t7.0218x\t45.92479"; },
          "VALORE NON VALIDO NELLA COLONNA 4" + lineTag},
-        {"unknown land mass", [&](auto& l) { l[firstLand] = "4\t1\t7.02187\t45.92479"; },
+        {"far away", [&](auto& l) { l[firstLand] = "1\t1\t1\t7.02187\t55.92479"; },
+         "VALORE NON VALIDO NELLA COLONNA 5" + lineTag},
+        {"unknown land mass", [&](auto& l) { l[firstLand] = "4\t1\t1\t7.02187\t45.92479"; },
          "VALORE NON VALIDO NELLA COLONNA 1" + lineTag},
         {"Sicily missing",
          [&](auto& l) { std::erase_if(l, [](const std::string& x) { return x[0] == '3'; }); },
@@ -375,12 +375,19 @@ TEST_F(BrokenFiles, TheLandMassOutlineIsPartOfTheTable) {
         {"ring not closed",
          [&](auto& l) {
              // The last position of the mainland's outer ring dropped.
-             const auto hole = std::find_if(l.begin(), l.end(),
-                                            [](const std::string& x) { return x.rfind("1\t2\t", 0) == 0; });
+             const auto hole = std::find_if(
+                 l.begin(), l.end(), [](const std::string& x) { return x.rfind("1\t1\t2\t", 0) == 0; });
              l.erase(hole - 1);
          },
          "CONTORNO NON CHIUSO"},
-        {"three fields", [&](auto& l) { l[firstLand] = "1\t1\t7.02187"; },
+        {"island skipped",
+         [&](auto& l) {
+             const auto island = std::find_if(
+                 l.begin(), l.end(), [](const std::string& x) { return x.rfind("1\t2\t1\t", 0) == 0; });
+             island->replace(0, 6, "1\t3\t1\t");
+         },
+         "CONTORNO FUORI ORDINE"},
+        {"a field missing", [&](auto& l) { l[firstLand] = "1\t1\t1\t7.02187"; },
          "NUMERO DI CAMPI ERRATO" + lineTag},
     };
     for (const Case& c : cases) {

@@ -21,10 +21,10 @@ LandMassOutline ReadOutline() {
 } // namespace
 
 // Places whose land mass is known: on land, at sea (the nearest), on small
-// islands (the nearest of the three) and in Corsica, outside the territory.
+// islands (the one nearest to the island) and in Corsica, outside the territory.
 TEST(LandMasses, APlaceTakesTheLandMassItIsOnOrTheNearest) {
     const LandMassOutline outline = ReadOutline();
-    ASSERT_EQ(outline.masses[Mainland].size(), 3u); // San Marino and the Vatican are holes
+    ASSERT_EQ(outline.masses[Mainland][0].size(), 3u); // San Marino and the Vatican are holes
     struct Case {
         const char* name;
         double lat, lon;
@@ -43,6 +43,9 @@ TEST(LandMasses, APlaceTakesTheLandMassItIsOnOrTheNearest) {
         {"Elba", 42.78, 10.25, Mainland},
         {"Favignana", 37.93, 12.32, Sicily},
         {"Lipari", 38.47, 14.95, Sicily},
+        // Stromboli as a whole is nearer Calabria, though its west end is nearer Sicily.
+        {"Stromboli, west end", 38.79, 15.19, Mainland},
+        {"Stromboli, east end", 38.80, 15.24, Mainland},
         {"Pantelleria", 36.78, 11.99, Sicily},
         {"San Marino", 43.94, 12.45, Mainland},
         {"Rome", 41.9, 12.5, Mainland},

@@ -271,7 +271,7 @@ TEST(SystemChangeAccuracy, EachRowCarriesTheSetOfItsLandMass) {
 
 // Points on both shores of the Strait of Messina and where other land masses
 // share nearby rows: ROMA40 within 1 m of the EPSG set of the land mass the
-// point is on (small islands: the nearest of the three), ED50 - WGS84 within
+// point is on (a small island: the one nearest to it), ED50 - WGS84 within
 // 0.25 m, every direction, geographic and plane.
 TEST(SystemChangeAccuracy, CoastalPointsTakeTheSetOfTheirOwnLandMass) {
     struct Point {
@@ -293,6 +293,7 @@ TEST(SystemChangeAccuracy, CoastalPointsTakeTheSetOfTheirOwnLandMass) {
         {"Taormina", 37.85, 15.28, Sicily, true},
         {"Milazzo", 38.19, 15.25, Sicily, true},
         {"Lipari", 38.47, 14.95, Sicily, true},
+        {"Stromboli (nearer Calabria than Sicily)", 38.79, 15.19, Mainland, true},
         {"Favignana", 37.93, 12.32, Sicily, true},
         {"Marettimo", 37.97, 12.06, Sicily, true},
         {"Trapani", 38.02, 12.53, Sicily, true},
