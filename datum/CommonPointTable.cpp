@@ -147,7 +147,7 @@ CommonPointLoad LoadCommonPoints(const std::string& path, CommonPointTable& tabl
     for (auto& row : table.cells)
         row.fill(0.0);
     table.landMasses.reset();
-    table.landMass.fill(0);
+    table.landMass.fill(-1);
     std::error_code ec;
     std::ifstream in;
     if (std::filesystem::is_regular_file(path, ec))

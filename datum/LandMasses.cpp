@@ -210,8 +210,12 @@ std::string AttachLandMasses(const std::string& path, CommonPointTable& table) {
     text << in.rdbuf();
     if (in.bad())
         return "FILE DEL CONTORNO DEL TERRITORIO NON LEGGIBILE: " + path;
+    return AssignLandMasses(text.str(), table);
+}
+
+std::string AssignLandMasses(std::string_view outlineText, CommonPointTable& table) {
     auto outline = std::make_shared<LandMassOutline>();
-    const std::string error = ParseLandMasses(text.str(), *outline);
+    const std::string error = ParseLandMasses(outlineText, *outline);
     if (!error.empty())
         return error;
 

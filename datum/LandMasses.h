@@ -56,5 +56,7 @@ std::string LandMassPathFor(const std::string& tablePath);
 // Reads the outline at `path` and gives the table its rows' land masses (each
 // row's ED50 position by the same rule); returns the fault, empty when sound.
 std::string AttachLandMasses(const std::string& path, CommonPointTable& table);
+// The same from the outline file's text.
+std::string AssignLandMasses(std::string_view outlineText, CommonPointTable& table);
 
 } // namespace tervano
