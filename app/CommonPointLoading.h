@@ -11,5 +11,6 @@ void LoadCommonPointTable(Modulo1& m);
 
 // Where the data file is read from: $TERVANO1_COMMON_POINTS when set, else the
 // first of <program>/../share/tervano1, <program>/data, the sources' data
-// folder and the installed share folder that holds common_points.tsv.
+// folder and the installed share folder that holds common_points.tsv. The
+// land-mass outline land_masses.tsv is read from the same folder.
 QString CommonPointFilePath();

@@ -4,15 +4,19 @@
 
 namespace tervano {
 
-SearchOutcome CERCA_CRD(const CommonPointTable& table, double east, double north, int pairColumn) {
+SearchOutcome CERCA_CRD(const CommonPointTable& table, double east, double north, int pairColumn,
+                        int landMass) {
     SearchOutcome out;
     out.FoundRow = 0;
     if (!(pairColumn > 0) || !(pairColumn < ColumnsInUse)) {
         out.internalError = 102;
         return out;
     }
+    const bool oneLandMass = landMass >= 0 && table.landMasses != nullptr;
     double best = SearchHalfSide * SearchHalfSide;
     for (int r = 0; r < RowsScanned; ++r) {
+        if (oneLandMass && table.landMass[static_cast<size_t>(r)] != landMass)
+            continue;
         const double dE = east - table.cell(r, pairColumn - 1);
         if (!(-SearchHalfSide < dE && dE < SearchHalfSide))
             continue;
@@ -57,11 +61,11 @@ int TargetPairColumn(int sourceSystem, int sourceZone, int targetSystem) {
 }
 
 PreparedSearch PREPARACERCA(const CommonPointTable& table, int sourceSystem, int sourceZone, int targetSystem,
-                            double east, double north) {
+                            double east, double north, int landMass) {
     const int source = SourcePairColumn(sourceSystem, sourceZone);
     const int target = TargetPairColumn(sourceSystem, sourceZone, targetSystem);
     PreparedSearch out;
-    static_cast<SearchOutcome&>(out) = CERCA_CRD(table, east, north, source);
+    static_cast<SearchOutcome&>(out) = CERCA_CRD(table, east, north, source, landMass);
     if (out.internalError != 0)
         return out;
     out.NodeSourceEast = table.cell(out.FoundRow, source - 1);

@@ -18,8 +18,10 @@ struct SearchOutcome {
 // Scans rows 0..RowsScanned-1 for the point nearest to (east, north) in the
 // pair whose North column is pairColumn (East column pairColumn - 1). Only rows
 // strictly inside the square of half side SearchHalfSide count; the first row
-// at the smallest distance wins.
-SearchOutcome CERCA_CRD(const CommonPointTable& table, double east, double north, int pairColumn);
+// at the smallest distance wins. With a landMass (LandMass) and a table that
+// knows its rows' land masses, only the rows of that land mass count.
+SearchOutcome CERCA_CRD(const CommonPointTable& table, double east, double north, int pairColumn,
+                        int landMass = -1);
 
 struct PreparedSearch : SearchOutcome {
     double NodeSourceEast = 0.0;
@@ -34,9 +36,10 @@ int SourcePairColumn(int sourceSystem, int sourceZone);
 int TargetPairColumn(int sourceSystem, int sourceZone, int targetSystem);
 
 // Searches the source pair and reads the found row's source and target
-// coordinates (row 0, all 0.0, when nothing was found).
+// coordinates (row 0, all 0.0, when nothing was found); landMass as for
+// CERCA_CRD.
 PreparedSearch PREPARACERCA(const CommonPointTable& table, int sourceSystem, int sourceZone, int targetSystem,
-                            double east, double north);
+                            double east, double north, int landMass = -1);
 
 // Texts of the messages, lines joined by "\r".
 std::string PoorReliabilityText();

@@ -1,5 +1,8 @@
 #include "datum/CommonPointTable.h"
 
+#include "datum/CommonPointChecks.h"
+#include "datum/LandMasses.h"
+
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -44,8 +47,9 @@ bool ParseValue(std::string_view text, double& value) {
     return ec == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
+// A row number written plainly: digits only, no sign, no leading zero.
 bool ParseRowNumber(std::string_view text, int& row) {
-    if (text.empty() || text.size() > 4)
+    if (text.empty() || text.size() > 4 || (text.size() > 1 && text[0] == '0'))
         return false;
     for (char c : text)
         if (c < '0' || c > '9')
@@ -127,6 +131,9 @@ std::string Parse(const std::string& content, CommonPointTable& table) {
         }
         if (!anyGroup)
             return "PUNTO " + std::to_string(row) + " SENZA COORDINATE" + LineTag(lineNumber);
+        const std::string implausible = CheckCommonPointRow(cells, row);
+        if (!implausible.empty())
+            return implausible + LineTag(lineNumber);
     }
     if (lastRow != PointsInFile)
         return "FILE INCOMPLETO: " + std::to_string(lastRow) + " PUNTI INVECE DI " +
@@ -139,6 +146,8 @@ std::string Parse(const std::string& content, CommonPointTable& table) {
 CommonPointLoad LoadCommonPoints(const std::string& path, CommonPointTable& table) {
     for (auto& row : table.cells)
         row.fill(0.0);
+    table.landMasses.reset();
+    table.landMass.fill(-1);
     std::error_code ec;
     std::ifstream in;
     if (std::filesystem::is_regular_file(path, ec))
@@ -155,6 +164,9 @@ CommonPointLoad LoadCommonPoints(const std::string& path, CommonPointTable& tabl
     const std::string error = Parse(text.str(), *loaded);
     if (!error.empty())
         return {false, "FILE DEI PUNTI COMUNI DANNEGGIATO: " + error};
+    const std::string landError = AttachLandMasses(LandMassPathFor(path), *loaded);
+    if (!landError.empty())
+        return {false, landError};
     table = *loaded;
     return {true, {}};
 }

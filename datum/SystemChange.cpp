@@ -1,9 +1,13 @@
 #include "datum/SystemChange.h"
 
+#include "datum/CommonPointChecks.h"
 #include "datum/CommonPointSearch.h"
+#include "datum/LandMasses.h"
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
 #include "geodesy/ReferenceSystems.h"
+
+#include <cmath>
 
 namespace tervano {
 
@@ -88,10 +92,21 @@ int PairedTargetZone(int sourceZone, int targetSystem) {
     }
 }
 
+// The land mass whose rows may carry a point at `place` (longitude from
+// Greenwich): the one it lies on or the nearest. Only the ROMA40 values of a
+// row depend on its land mass (each has its own Monte Mario set); between
+// ED50 and WGS84 every row serves, -1.
+int LandMassFor(const CommonPointTable& table, int sourceSystem, int targetSystem, LonLat place) {
+    if (table.landMasses == nullptr || (sourceSystem != ROMA40 && targetSystem != ROMA40))
+        return -1;
+    return NearestLandMass(*table.landMasses, place);
+}
+
 // Runs the search; false (with `out` filled) when the conversion stops there.
 bool Search(const CommonPointTable& table, int sourceSystem, int targetSystem, ChangeOutcome& out,
-            double& east, double& north) {
-    const PreparedSearch s = PREPARACERCA(table, sourceSystem, out.SourceZone, targetSystem, east, north);
+            double& east, double& north, LonLat place) {
+    const PreparedSearch s = PREPARACERCA(table, sourceSystem, out.SourceZone, targetSystem, east, north,
+                                          LandMassFor(table, sourceSystem, targetSystem, place));
     out.FoundRow = s.FoundRow;
     if (s.internalError != 0) {
         out.status = ChangeStatus::InternalError;
@@ -110,7 +125,18 @@ bool Search(const CommonPointTable& table, int sourceSystem, int targetSystem, C
     return true;
 }
 
+// A result is shown only when it is a number inside the range of its zone.
+ChangeOutcome ResultRefused(ChangeOutcome out) {
+    out.status = ChangeStatus::OutOfRange;
+    out.message = ResultOutOfRangeText();
+    return out;
+}
+
 } // namespace
+
+std::string ResultOutOfRangeText() {
+    return "RISULTATO NON VALIDO:\r\rIL RISULTATO CADE FUORI DAI LIMITI\rDEL SISTEMA DI ARRIVO";
+}
 
 std::string NotComputableText() {
     return "PUNTO NON CALCOLABILE:\r\rIL PUNTO NON APPARTIENE ALLE\rZONE PREVISTE DAL PROGRAMMA";
@@ -164,16 +190,21 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
     double north = g.ProjNorth;
     double east = g.ProjEast + FalseEast(out.SourceZone);
 
-    if (!Search(table, in.SourceSystem, in.TargetSystem, out, east, north))
+    const LonLat place{sourceRoma ? lambda + monteMario : lambda, in.latitude};
+    if (!Search(table, in.SourceSystem, in.TargetSystem, out, east, north, place))
         return out;
 
     out.TargetZone = PairedTargetZone(out.SourceZone, in.TargetSystem);
+    if (!InsideBand(ResultBand(out.TargetZone), east, north))
+        return ResultRefused(out);
     const double x = east - FalseEast(out.TargetZone);
     const RefinedInverseResult inv = GaussInverseRefined(north, x, in.TargetSystem, Scale);
     out.latitude = inv.GeoLatitude * 180.0 / pi;
     out.longitude = inv.GeoDeltaLongitude * 180.0 / pi + AddedBack(out.TargetZone);
     if (in.TargetSystem == ROMA40 && in.LongitudeOrigin == 2)
         out.longitude = out.longitude + monteMario;
+    if (!std::isfinite(out.latitude) || !std::isfinite(out.longitude))
+        return ResultRefused(out);
     out.status = ChangeStatus::Done;
     return out;
 }
@@ -254,8 +285,15 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
     if (out.TargetZone <= UTM34)
         out.ResultZoneNumber = 32 + out.TargetZone - UTM32;
 
-    if (!Search(table, in.SourceSystem, in.TargetSystem, out, east, north))
+    // The typed point's place, longitude from Greenwich, for its land mass.
+    // (deltaLambda is still reckoned from the typed zone's meridian.)
+    const int typedZone = sourceRoma ? (out.SourceZone == GBOvest ? 0 : 1) : in.zoneNumber - 32;
+    const double meridian = 9.0 + 6.0 * typedZone;
+    const LonLat place{deltaLambda + meridian, phi * 180.0 / pi};
+    if (!Search(table, in.SourceSystem, in.TargetSystem, out, east, north, place))
         return out;
+    if (!InsideBand(ResultBand(out.TargetZone), east, north))
+        return ResultRefused(out);
 
     if (out.TargetZone == AuxiliaryZone) {
         // A UTM 34 point going to ROMA40 is shown in Gauss-Boaga Est.
@@ -265,6 +303,8 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
         north = g.ProjNorth;
         east = g.ProjEast + 2520000.0;
     }
+    if (!std::isfinite(north) || !std::isfinite(east))
+        return ResultRefused(out);
     out.north = north;
     out.east = east;
     out.status = ChangeStatus::Done;

@@ -13,6 +13,7 @@ enum class ChangeStatus {
     Done,          // the result fields hold the converted point
     Refused,       // a value is out of range: show `message`, focus `focus`
     NotComputable, // no common point near enough: show `message`
+    OutOfRange,    // the result is not a number inside its zone's range: show `message`, no result
     InternalError, // a column pair that does not exist: the program must stop
 };
 
@@ -60,5 +61,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
 
 // The change of system's text for "no common point near enough".
 std::string NotComputableText();
+// The text for a result that is not a number inside the range of its zone.
+std::string ResultOutOfRangeText();
 
 } // namespace tervano

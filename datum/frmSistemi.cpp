@@ -419,6 +419,13 @@ bool frmSistemi::showOutcome(const ChangeOutcome& r) {
     case ChangeStatus::NotComputable:
         m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
         return false;
+    case ChangeStatus::OutOfRange:
+        // No result to show, copy or print: nothing from an earlier one stays offered.
+        command(4)->setEnabled(false);
+        command(6)->setEnabled(false);
+        emptyTabResults();
+        m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
+        return false;
     case ChangeStatus::Done:
         break;
     }

@@ -1,9 +1,13 @@
-# Runs the generator into a scratch file and compares it with the committed one.
-execute_process(COMMAND ${GENERATOR} ${OUTLINE} ${SCRATCH} RESULT_VARIABLE status ERROR_QUIET)
+# Runs the generator into scratch files and compares them with the committed ones.
+execute_process(COMMAND ${GENERATOR} ${OUTLINE} ${SCRATCH} ${SCRATCH_LAND} RESULT_VARIABLE status ERROR_QUIET)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "make_common_points failed: ${status}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH} ${COMMITTED} RESULT_VARIABLE differ)
 if(NOT differ EQUAL 0)
   message(FATAL_ERROR "data/common_points.tsv differs from what tools/make_common_points writes")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SCRATCH_LAND} ${COMMITTED_LAND} RESULT_VARIABLE differ)
+if(NOT differ EQUAL 0)
+  message(FATAL_ERROR "data/land_masses.tsv differs from what tools/make_common_points writes")
 endif()

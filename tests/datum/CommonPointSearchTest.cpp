@@ -1,5 +1,7 @@
 #include "datum/CommonPointSearch.h"
 
+#include "datum/LandMasses.h"
+
 #include "geodesy/ReferenceSystems.h"
 
 #include <gtest/gtest.h>
@@ -87,4 +89,37 @@ TEST(CommonPointSearch, PairOutsideTheTableIsAnInternalError) {
     }
     EXPECT_EQ(InternalErrorText(102), " ERRORE 102 NEL PROGRAMMA.\r PER FAVORE CONTATTATECI ALL'INDIRIZZO \r"
                                       " RIPORTATO NEL MENU 'Informazioni su...'");
+}
+
+// With the land masses of its rows, the search keeps to the one given and
+// applies its rules among those rows only; without them every row counts.
+TEST(CommonPointSearch, KeepsToTheLandMassOfThePoint) {
+    const auto t = SmallTable();
+    t->landMasses = std::make_shared<LandMassOutline>();
+    t->landMass.fill(-1);
+    t->landMass[3] = Mainland;
+    t->landMass[7] = Sicily;
+    t->landMass[9] = Sicily;
+    t->landMass[664] = Mainland;
+
+    EXPECT_EQ(CERCA_CRD(*t, 420000.0, 4600000.0, 9).FoundRow, 7);
+    EXPECT_EQ(CERCA_CRD(*t, 420000.0, 4600000.0, 9, Sicily).FoundRow, 7);
+    const SearchOutcome mainland = CERCA_CRD(*t, 420000.0, 4600000.0, 9, Mainland);
+    EXPECT_EQ(mainland.FoundRow, 3);
+    EXPECT_EQ(mainland.bestSquared, 20000.0 * 20000.0);
+    // Halfway between the mainland rows 3 and 664: the lower row wins.
+    EXPECT_EQ(CERCA_CRD(*t, 405000.0, 4575000.0, 9, Mainland).FoundRow, 3);
+    // The reliability distance is to the nearest row of the land mass.
+    EXPECT_TRUE(CERCA_CRD(*t, 430000.01, 4600000.0, 9, Mainland).poorReliability);
+    EXPECT_FALSE(CERCA_CRD(*t, 430000.0, 4600000.0, 9, Sicily).poorReliability);
+
+    const PreparedSearch none = PREPARACERCA(*t, ED50, UTM33, WGS84, 420000.0, 4600000.0, Sardinia);
+    EXPECT_EQ(none.FoundRow, 0);
+    EXPECT_EQ(none.NodeSourceEast, 0.0);
+    const PreparedSearch sicily = PREPARACERCA(*t, ED50, UTM33, WGS84, 412000.0, 4640000.0, Sicily);
+    EXPECT_EQ(sicily.FoundRow, 9);
+    EXPECT_EQ(sicily.NodeTargetNorth - sicily.NodeSourceNorth, -181.0);
+
+    t->landMasses.reset();
+    EXPECT_EQ(CERCA_CRD(*t, 420000.0, 4600000.0, 9, Mainland).FoundRow, 7);
 }

@@ -1,10 +1,13 @@
 #include "datum/CommonPointTable.h"
 
+#include "datum/LandMasses.h"
+
 #include "geodesy/Gauss.h"
 #include "geodesy/ReferenceSystems.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -149,6 +152,9 @@ protected:
               ("tervano_points_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir);
+        // The land-mass outline is read from beside the table.
+        std::filesystem::copy_file(std::string(TERVANO_SOURCE_DIR) + "/data/land_masses.tsv",
+                                   dir / "land_masses.tsv");
         std::stringstream s(ReadAll(DataFile));
         for (std::string line; std::getline(s, line);)
             lines.push_back(line);
@@ -253,4 +259,153 @@ TEST_F(BrokenFiles, WindowsLineEndsCommentsBlankLinesAndAByteOrderMarkAreRead) {
     CommonPointTable reference;
     ASSERT_TRUE(LoadCommonPoints(DataFile, reference).ok);
     EXPECT_EQ(table.cells, reference.cells);
+}
+
+// A table that is well formed but damaged: a value outside the band of its
+// zone, the pairs of a row describing different places, a row number not
+// written plainly. Each refuses the whole file, naming the line and column.
+TEST_F(BrokenFiles, DamagedValuesAreRefusedNamingLineAndColumn) {
+    auto field = [](std::string& line, int index, const std::string& value) {
+        size_t start = 0;
+        for (int i = 0; i < index; ++i)
+            start = line.find('\t', start) + 1;
+        const size_t end = line.find('\t', start);
+        line.replace(start, end == std::string::npos ? std::string::npos : end - start, value);
+    };
+    auto value = [](const std::string& line, int index) {
+        size_t start = 0;
+        for (int i = 0; i < index; ++i)
+            start = line.find('\t', start) + 1;
+        return line.substr(start, line.find('\t', start) - start);
+    };
+    // The row's line in the file, 1-based.
+    auto tag = [&](int row) {
+        return " (RIGA " + std::to_string(first + static_cast<size_t>(row)) + " DEL FILE)";
+    };
+    ASSERT_EQ(value(PointLine(119), 13), "538981.77"); // WGS84 UTM 32 East of row 119
+    ASSERT_EQ(value(PointLine(2), 10), "5221244.15");  // ED50 UTM 33 North of row 2 (both zones)
+
+    struct Case {
+        const char* name;
+        int row;
+        int fieldIndex; // 1 + column
+        std::string text;
+        std::string expected;
+    };
+    const std::string digits300 = "1" + std::string(299, '0') + ".00";
+    const std::vector<Case> cases = {
+        // One extra digit: 538981.77 -> 5389817.77.
+        {"extra digit", 119, 13, "5389817.77",
+         "VALORE FUORI DAI LIMITI DELLA ZONA NELLA COLONNA 12" + tag(119)},
+        {"300 digits", 119, 13, digits300, "VALORE FUORI DAI LIMITI DELLA ZONA NELLA COLONNA 12" + tag(119)},
+        {"North far south", 20, 8, "3899999.99",
+         "VALORE FUORI DAI LIMITI DELLA ZONA NELLA COLONNA 7" + tag(20)},
+        {"ROMA40 East in the other zone", 5, 1, "2500000.00",
+         "VALORE FUORI DAI LIMITI DELLA ZONA NELLA COLONNA 0" + tag(5)},
+        // In range, but one kilometre from the row's other systems.
+        {"East 1 km off", 119, 13, "539981.77",
+         "COORDINATE DEL PUNTO 119 DISCORDANTI NELLA COLONNA 12" + tag(119)},
+        {"North 1 km off", 119, 14, "5039514.18",
+         "COORDINATE DEL PUNTO 119 DISCORDANTI NELLA COLONNA 13" + tag(119)},
+        {"ROMA40 off", 119, 1, "1539510.24",
+         "COORDINATE DEL PUNTO 119 DISCORDANTI NELLA COLONNA 0" + tag(119)},
+        // Two metres between the two zones of one system: either may be wrong.
+        {"zones disagree", 2, 10, "5221246.15",
+         "COORDINATE DEL PUNTO 2 DISCORDANTI NELLE COLONNE 7 E 9" + tag(2)},
+        {"leading zero", 119, 0, "0119", "NUMERO DEL PUNTO NON VALIDO" + tag(119)},
+        {"plus sign", 119, 0, "+119", "NUMERO DEL PUNTO NON VALIDO" + tag(119)},
+        {"minus sign", 119, 0, "-119", "NUMERO DEL PUNTO NON VALIDO" + tag(119)},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> edited = lines;
+        field(edited[first + static_cast<size_t>(c.row) - 1], c.fieldIndex, c.text);
+        const CommonPointLoad load = Load(Write(edited));
+        EXPECT_FALSE(load.ok) << c.name;
+        EXPECT_EQ(load.error, "FILE DEI PUNTI COMUNI DANNEGGIATO: " + c.expected) << c.name;
+        EXPECT_TRUE(TableAllZero()) << c.name;
+        EXPECT_EQ(table.landMasses, nullptr) << c.name;
+    }
+}
+
+// The land-mass outline is read with the table, all or nothing.
+TEST_F(BrokenFiles, TheLandMassOutlineIsPartOfTheTable) {
+    const std::string landPath = (dir / "land_masses.tsv").string();
+    std::vector<std::string> land;
+    {
+        std::stringstream s(ReadAll(landPath));
+        for (std::string line; std::getline(s, line);)
+            land.push_back(line);
+    }
+    size_t firstLand = 0;
+    while (land[firstLand].empty() || land[firstLand][0] == '#')
+        ++firstLand;
+    const std::string tablePath = Write(lines);
+    auto writeLand = [&](const std::vector<std::string>& content) {
+        std::ofstream out(landPath, std::ios::binary | std::ios::trunc);
+        for (const std::string& l : content)
+            out << l << '\n';
+    };
+
+    // The outline as written: three land masses, each row given one.
+    CommonPointLoad load = Load(tablePath);
+    ASSERT_TRUE(load.ok) << load.error;
+    ASSERT_NE(table.landMasses, nullptr);
+    EXPECT_EQ(table.landMass[0], -1);
+    // Row 1 (Alps), row 652 (south of Sicily), row 657 (Lampedusa: Sicily the nearest).
+    EXPECT_EQ(table.landMass[1], Mainland);
+    EXPECT_EQ(table.landMass[652], Sicily);
+    EXPECT_EQ(table.landMass[657], Sicily);
+
+    struct Case {
+        const char* name;
+        std::function<void(std::vector<std::string>&)> edit;
+        std::string expected;
+    };
+    const std::string lineTag = " (RIGA " + std::to_string(firstLand + 1) + " DEL FILE)";
+    const std::vector<Case> cases = {
+        {"letters", [&](auto& l) { l[firstLand] = "1\t1\t1\t7.0218x\t45.92479"; },
+         "VALORE NON VALIDO NELLA COLONNA 4" + lineTag},
+        {"far away", [&](auto& l) { l[firstLand] = "1\t1\t1\t7.02187\t55.92479"; },
+         "VALORE NON VALIDO NELLA COLONNA 5" + lineTag},
+        {"unknown land mass", [&](auto& l) { l[firstLand] = "4\t1\t1\t7.02187\t45.92479"; },
+         "VALORE NON VALIDO NELLA COLONNA 1" + lineTag},
+        {"Sicily missing",
+         [&](auto& l) { std::erase_if(l, [](const std::string& x) { return x[0] == '3'; }); },
+         "FILE INCOMPLETO"},
+        {"ring not closed",
+         [&](auto& l) {
+             // The last position of the mainland's outer ring dropped.
+             const auto hole = std::find_if(
+                 l.begin(), l.end(), [](const std::string& x) { return x.rfind("1\t1\t2\t", 0) == 0; });
+             l.erase(hole - 1);
+         },
+         "CONTORNO NON CHIUSO"},
+        {"island skipped",
+         [&](auto& l) {
+             const auto island = std::find_if(
+                 l.begin(), l.end(), [](const std::string& x) { return x.rfind("1\t2\t1\t", 0) == 0; });
+             island->replace(0, 6, "1\t3\t1\t");
+         },
+         "CONTORNO FUORI ORDINE"},
+        {"a field missing", [&](auto& l) { l[firstLand] = "1\t1\t1\t7.02187"; },
+         "NUMERO DI CAMPI ERRATO" + lineTag},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> edited = land;
+        c.edit(edited);
+        writeLand(edited);
+        load = Load(tablePath);
+        EXPECT_FALSE(load.ok) << c.name;
+        EXPECT_NE(load.error.find("FILE DEL CONTORNO DEL TERRITORIO DANNEGGIATO: " + c.expected),
+                  std::string::npos)
+            << c.name << ": " << load.error;
+        EXPECT_TRUE(TableAllZero()) << c.name;
+        EXPECT_EQ(table.landMasses, nullptr) << c.name;
+    }
+    std::filesystem::remove(landPath);
+    load = Load(tablePath);
+    EXPECT_FALSE(load.ok);
+    EXPECT_NE(load.error.find("FILE DEL CONTORNO DEL TERRITORIO MANCANTE O NON LEGGIBILE"),
+              std::string::npos);
+    EXPECT_TRUE(TableAllZero());
 }

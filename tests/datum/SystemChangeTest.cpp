@@ -252,3 +252,31 @@ TEST(SystemChangeGeographic, MonteMarioLandsOnItsPublishedCoordinates) {
         metres(ed.latitude, ed.longitude, SexagesimalToDegrees(41.5531487), SexagesimalToDegrees(12.271093)),
         4.5);
 }
+
+// A table damaged in memory (the loader refuses such a file): the result
+// falls outside its zone or is not a number, and is refused, not shown.
+TEST(SystemChangeResult, OnlyFiniteResultsInsideTheTargetZoneAreDone) {
+    auto damaged = std::make_unique<CommonPointTable>(Table());
+    // ROMA40 45.5, -3.0 from Monte Mario is carried by row 119, whose WGS84
+    // UTM 32 East 538981.77 gets one digit too many.
+    ASSERT_EQ(ChangeGeographic(Table(), {ROMA40, WGS84, 1, 45.5, -3.0}).FoundRow, 119);
+    const auto typed = Project(ROMA40, 45.5, -3.0 + 3.45233333333333, 1500000.0);
+    for (double value : {5389817.77, 1e299, HUGE_VAL, std::nan("")}) {
+        damaged->cells[119][12] = value;
+        const ChangeOutcome g = ChangeGeographic(*damaged, {ROMA40, WGS84, 1, 45.5, -3.0});
+        EXPECT_EQ(g.status, ChangeStatus::OutOfRange) << value;
+        EXPECT_EQ(g.message,
+                  "RISULTATO NON VALIDO:\r\rIL RISULTATO CADE FUORI DAI LIMITI\rDEL SISTEMA DI ARRIVO");
+        const ChangeOutcome p = ChangePlane(*damaged, {ROMA40, WGS84, typed.first, typed.second, 0});
+        EXPECT_EQ(p.status, ChangeStatus::OutOfRange) << value;
+    }
+    damaged->cells[119][12] = Table().cell(119, 12);
+    EXPECT_EQ(ChangeGeographic(*damaged, {ROMA40, WGS84, 1, 45.5, -3.0}).status, ChangeStatus::Done);
+
+    // Sound results at the limits of the input ranges stay results, although
+    // the datum moves them a little past those limits.
+    for (const ChangeOutcome& r :
+         {Plane(ED50, ROMA40, 3800000.0, 500000.0, 33), Plane(ROMA40, WGS84, 5500000.0, 1690000.0),
+          Geo(ED50, ROMA40, 35.0, 12.5), Geo(ROMA40, ED50, 49.0, 0.0), Geo(ROMA40, ED50, 46.5, -7.0)})
+        EXPECT_EQ(r.status, ChangeStatus::Done) << r.message;
+}

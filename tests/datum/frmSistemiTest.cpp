@@ -344,6 +344,40 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
     EXPECT_EQ(text("Text1"), "41° 55' 25.5''");
 }
 
+// A table damaged in memory carries ROMA40 45.5, -3.0 out of its zone: the
+// window says so and offers nothing to copy or print, not even an earlier result.
+TEST_F(Sistemi, AResultOutsideItsZoneIsRefusedAndNothingEnabled) {
+    setAngleUnit(2);
+    reopen();
+    choose("Option2_2"); // ROMA40 -> WGS84
+    type("Text5", "45.5");
+    type("Text6", "-3");
+    click("Command1");
+    ASSERT_TRUE(fake.messages.shown.empty()) << lastMessage().toStdString();
+    ASSERT_TRUE(enabled("Command4") && enabled("Command6"));
+
+    for (double damage : {5389817.77, 1e299}) {
+        m.commonPoints.cells[119][12] = damage; // WGS84 UTM 32 East of row 119
+        click("Command1");
+        ASSERT_FALSE(fake.messages.shown.empty());
+        EXPECT_EQ(fake.messages.last().text,
+                  "RISULTATO NON VALIDO:\r\rIL RISULTATO CADE FUORI DAI LIMITI\rDEL SISTEMA DI ARRIVO");
+        EXPECT_EQ(fake.messages.last().icon, MessageIcon::Exclamation);
+        EXPECT_TRUE(text("Text3").isEmpty() && text("Text4").isEmpty()) << damage;
+        EXPECT_FALSE(enabled("Command4") || enabled("Command6")) << damage;
+    }
+
+    // The plane tab alike.
+    tab(1);
+    type("Text9", "5039000");
+    type("Text10", "1539000");
+    click("Command1");
+    EXPECT_EQ(fake.messages.last().text,
+              "RISULTATO NON VALIDO:\r\rIL RISULTATO CADE FUORI DAI LIMITI\rDEL SISTEMA DI ARRIVO");
+    EXPECT_TRUE(text("Text11").isEmpty() && text("Text12").isEmpty() && text("Text15").isEmpty());
+    EXPECT_FALSE(enabled("Command4") || enabled("Command6"));
+}
+
 TEST(CommonPointLoading, StartUpReadsTheTableOrTellsWhyNot) {
     FakePlatform fake;
     auto m = std::make_unique<Modulo1>(fake.platform());
