@@ -75,6 +75,23 @@ double QuarterMeridian(int systemCode, double scaleFactor) {
     return MeridianArc(Pi() / 2.0, a, (a * a - b * b) / (a * a));
 }
 
+// The North and East messages of the plane direction.
+InputCheck NorthMessage(bool roma) {
+    return roma ? InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD NON", ForSystemTail}
+                : InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"};
+}
+InputCheck EastMessage(bool roma) {
+    return roma ? InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST NON", ForSystemTail}
+                : InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"};
+}
+
+// Latitude and longitude (in the central meridian's convention) of a refined
+// inverse, in decimal degrees.
+SingleZoneGeographic InDegrees(const SingleZoneParameters& p, const RefinedInverseResult& g) {
+    const double pi = Pi();
+    return {g.GeoLatitude * 180.0 / pi, g.GeoDeltaLongitude * 180.0 / pi + p.centralMeridian};
+}
+
 // The meridian's message of the geographic direction, which the plane
 // direction also uses for ROMA40.
 InputCheck MeridianMessage() {
@@ -132,12 +149,10 @@ InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, doubl
     const double northHigh = roma ? 5523000.0 : 8950000.0;
     const double eastReach = roma ? 1281000.0 : 2272000.0;
     if (!Within(north, northLow, northHigh, northValid))
-        return roma ? InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD NON", ForSystemTail}
-                    : InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"};
+        return NorthMessage(roma);
     // The lower limit mirrors the upper one about zero, not about the false East.
     if (!Within(east, -(eastReach + fe), fe + eastReach, eastValid))
-        return roma ? InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST NON", ForSystemTail}
-                    : InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"};
+        return EastMessage(roma);
     if (MeridianRefused(s)) {
         if (roma)
             return MeridianMessage();
@@ -146,15 +161,22 @@ InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, doubl
     }
     // Inside the ranges there are points no latitude and longitude project onto
     // (North past the pole for a small scale factor, East thousands of
-    // kilometres out at high latitude): refused rather than shown wrong.
+    // kilometres out at high latitude), and points so far from the central
+    // meridian that the series no longer follows the transverse Mercator
+    // (0.7 m off 35° out, metres further). A point is converted only when its
+    // latitude and longitude lie where the geographic direction accepts them,
+    // within which the series keeps to 5 mm of the exact projection.
     const SingleZoneParameters p = ResolveParameters(s);
-    if (!GaussInverseRefined(north, east - p.falseEast, s.systemCode, p.ScaleFactor).converged) {
-        if (north > QuarterMeridian(s.systemCode, p.ScaleFactor))
-            return roma ? InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD NON", ForSystemTail}
-                        : InputCheck{InputZoneNorth, "VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"};
-        return roma ? InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST NON", ForSystemTail}
-                    : InputCheck{InputZoneEast, "VALORE DELLA COORDINATA EST", "NON AMMISSIBILE"};
-    }
+    const RefinedInverseResult g =
+        GaussInverseRefined(north, east - p.falseEast, s.systemCode, p.ScaleFactor);
+    if (!g.converged)
+        return north > QuarterMeridian(s.systemCode, p.ScaleFactor) ? NorthMessage(roma) : EastMessage(roma);
+    const SingleZoneGeographic result = InDegrees(p, g);
+    const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
+    if (!AngleWithin(result.latitude, lim.latLow, lim.latHigh, true))
+        return NorthMessage(roma);
+    if (!AngleWithin(result.longitude, lim.lonLow, lim.lonHigh, true))
+        return EastMessage(roma);
     return {};
 }
 
@@ -169,9 +191,7 @@ SingleZonePlane SingleZoneForward(const SingleZoneParameters& p, int systemCode,
 
 SingleZoneGeographic SingleZoneInverse(const SingleZoneParameters& p, int systemCode, double north,
                                        double east) {
-    const double pi = Pi();
-    const RefinedInverseResult g = GaussInverseRefined(north, east - p.falseEast, systemCode, p.ScaleFactor);
-    return {g.GeoLatitude * 180.0 / pi, g.GeoDeltaLongitude * 180.0 / pi + p.centralMeridian};
+    return InDegrees(p, GaussInverseRefined(north, east - p.falseEast, systemCode, p.ScaleFactor));
 }
 
 std::string DefaultParametersText(int systemCode, int longitudeOrigin, int angleUnit) {

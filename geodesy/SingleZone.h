@@ -65,6 +65,9 @@ InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitud
                                      bool latitudeValid = true, bool longitudeValid = true);
 // Plane to geographic: scale factor (when typed), false East (when typed),
 // North, East, central meridian (when typed). East counts the false East.
+// Then the point itself: refused, on North when its latitude and on East when
+// its longitude falls outside what the geographic direction accepts (or no
+// point projects there).
 InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, double east,
                                 bool northValid = true, bool eastValid = true);
 

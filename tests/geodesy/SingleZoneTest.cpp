@@ -5,7 +5,14 @@
 #include <gtest/gtest.h>
 
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
+#include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/TransverseMercator.hpp>
+#include <GeographicLib/TransverseMercatorExact.hpp>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
 #endif
 
 using namespace tervano;
@@ -109,43 +116,64 @@ TEST(SingleZone, GeographicChecksBySystem) {
 }
 
 TEST(SingleZone, PlaneChecksMirrorTheEastLimitAboutZero) {
+    const std::string romaNorth = "VALORE DELLA COORDINATA NORD NON\rAMMISSIBILE PER IL SISTEMA INDICATO";
+    const std::string romaEast = "VALORE DELLA COORDINATA EST NON\rAMMISSIBILE PER IL SISTEMA INDICATO";
     const SingleZoneSettings roma = Settings(ROMA40);
-    EXPECT_TRUE(CheckSingleZonePlane(roma, 3964000, -2281000).ok());
-    EXPECT_TRUE(CheckSingleZonePlane(roma, 5523000, 2281000).ok());
+    // The corners of the ROMA40 ranges lie 14° to 35° from the meridian, where
+    // no accepted latitude and longitude fall: refused on the coordinate whose
+    // geographic value is out (31.0° N, 33.5° W; 48.5° N, 17.4° E).
+    EXPECT_EQ(CheckSingleZonePlane(roma, 3964000, -2281000).text(), romaNorth);
+    EXPECT_EQ(CheckSingleZonePlane(roma, 5523000, 2281000).text(), romaEast);
     EXPECT_EQ(CheckSingleZonePlane(roma, 4500000, -2281001).failed, InputZoneEast);
-    EXPECT_EQ(CheckSingleZonePlane(roma, 4500000, 2281001).text(),
-              "VALORE DELLA COORDINATA EST NON\rAMMISSIBILE PER IL SISTEMA INDICATO");
-    EXPECT_EQ(CheckSingleZonePlane(roma, 3963999.999, 1000000).text(),
-              "VALORE DELLA COORDINATA NORD NON\rAMMISSIBILE PER IL SISTEMA INDICATO");
-    // A typed false East moves both limits.
+    EXPECT_EQ(CheckSingleZonePlane(roma, 4500000, 2281001).text(), romaEast);
+    EXPECT_EQ(CheckSingleZonePlane(roma, 3963999.999, 1000000).text(), romaNorth);
+    // The true western limit at North 4 500 000: longitude -9° lies at East
+    // 234 570.273 (GeographicLib TransverseMercatorExact, Hayford, k0 0.9996).
+    EXPECT_TRUE(CheckSingleZonePlane(roma, 4500000, 234570.29).ok());
+    EXPECT_EQ(CheckSingleZonePlane(roma, 4500000, 234570.25).text(), romaEast);
+    // A typed false East moves both limits; they stay where the range puts
+    // them when meridian and false East bring them inside the accepted region.
     const SingleZoneSettings typed = Typed(ROMA40, 0, 500000, 1);
-    EXPECT_TRUE(CheckSingleZonePlane(typed, 4500000, -1781000).ok());
+    EXPECT_EQ(CheckSingleZonePlane(typed, 4500000, -1781000).failed, InputZoneEast); // 35° W
     EXPECT_FALSE(CheckSingleZonePlane(typed, 4500000, -1781000.001).ok());
     EXPECT_FALSE(CheckSingleZonePlane(typed, 4500000, 1781000.001).ok());
+    const SingleZoneSettings west = Typed(ROMA40, -9, 500000, 1);
+    EXPECT_TRUE(CheckSingleZonePlane(west, 4500000, 1781000).ok());
+    EXPECT_EQ(CheckSingleZonePlane(west, 4500000, 1781000.001).text(), romaEast);
+    // With a false East of -1 000 000 the lower limit is -281 000, not -2 281 000.
+    const SingleZoneSettings negative = Typed(ROMA40, 0, -1000000, 1);
+    EXPECT_TRUE(CheckSingleZonePlane(negative, 4500000, -281000).ok());
+    EXPECT_EQ(CheckSingleZonePlane(negative, 4500000, -281000.001).text(), romaEast);
     EXPECT_EQ(CheckSingleZonePlane(Typed(ROMA40, 9.5, 500000, 1), 4500000, 0).text(),
               "VALORE DELLA LONGITUDINE DEL MERIDIANO\rCENTRALE NON AMMESSO DAL PROGRAMMA\rPER IL SISTEMA "
               "INDICATO");
 
+    const std::string edNorth = "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE";
+    const std::string edEast = "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE";
     const SingleZoneSettings ed = Settings(ED50);
-    EXPECT_TRUE(CheckSingleZonePlane(ed, 117000, -3272000).ok());
-    EXPECT_TRUE(CheckSingleZonePlane(ed, 8950000, 1000000).ok());
-    EXPECT_TRUE(CheckSingleZonePlane(ed, 117000, 3272000).ok());
+    // Corners of the ED50 ranges: 0.86° N 23.8° W, 80.6° N on the meridian,
+    // 0.99° N 32.0° E; all outside latitudes 1 to 80.
+    EXPECT_EQ(CheckSingleZonePlane(ed, 117000, -3272000).text(), edNorth);
+    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000, 1000000).text(), edNorth);
+    EXPECT_EQ(CheckSingleZonePlane(ed, 117000, 3272000).failed, InputZoneNorth);
+    // 80° N on the meridian: North 8 881 848.910 (GeographicLib, k0 0.9996).
+    EXPECT_TRUE(CheckSingleZonePlane(ed, 8881848.89, 1000000).ok());
+    EXPECT_EQ(CheckSingleZonePlane(ed, 8881848.93, 1000000).text(), edNorth);
     // Inside the ranges but on no projected point: 2 272 km east of the
     // meridian at 80° N, and North past the pole for a scale of 0.5.
-    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000, 3272000).text(),
-              "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE");
+    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000, 3272000).text(), edEast);
     EXPECT_EQ(CheckSingleZonePlane(ed, 8950000, 3272000).failed, InputZoneEast);
     SingleZoneSettings half = Settings(ED50);
     half.ScaleChoice = TypedChoice;
     half.typedScale = 0.5;
     EXPECT_EQ(CheckSingleZonePlane(half, 5100000, 1000000).failed, InputZoneNorth);
-    EXPECT_EQ(CheckSingleZonePlane(half, 5100000, 1000000).text(),
-              "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
-    EXPECT_TRUE(CheckSingleZonePlane(half, 4900000, 1000000).ok());
-    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000.001, 0).text(),
-              "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE");
-    EXPECT_EQ(CheckSingleZonePlane(ed, 5000000, 3272000.001).text(),
-              "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE");
+    EXPECT_EQ(CheckSingleZonePlane(half, 5100000, 1000000).text(), edNorth);
+    // 88° N with the scale of 0.5; 80° N lies at North 4 442 701.535.
+    EXPECT_EQ(CheckSingleZonePlane(half, 4900000, 1000000).text(), edNorth);
+    EXPECT_TRUE(CheckSingleZonePlane(half, 4442701.52, 1000000).ok());
+    EXPECT_EQ(CheckSingleZonePlane(half, 4442701.55, 1000000).failed, InputZoneNorth);
+    EXPECT_EQ(CheckSingleZonePlane(ed, 8950000.001, 0).text(), edNorth);
+    EXPECT_EQ(CheckSingleZonePlane(ed, 5000000, 3272000.001).text(), edEast);
     const InputCheck c = CheckSingleZonePlane(Typed(ED50, 26, 1000000, 1), 5000000, 1000000);
     EXPECT_EQ(c.failed, InputCentralMeridian);
     EXPECT_EQ(c.text(), "VALORE DELLA LONGITUDINE DEL MERIDIANO CENTRALE\rNON AMMESSO DAL PROGRAMMA \rPER IL "
@@ -201,6 +229,157 @@ TEST(SingleZone, RoundTripWithUserParametersWithinAMillimetre) {
         }
     }
 }
+
+#ifdef TERVANO_HAVE_GEOGRAPHICLIB
+// Every plane point the second tab accepts, with meridians across the range,
+// several false Easts and scale factors, converts to within a few millimetres
+// of GeographicLib's exact transverse Mercator, and lies where the first tab
+// accepts latitude and longitude; points just beyond those limits are refused
+// with the North or East message.
+TEST(SingleZone, PlaneToGeographicAgreesWithTheExactProjectionOrRefuses) {
+    struct System {
+        const char* name;
+        int code, origin;
+        double latLow, latHigh, lonLow, lonHigh; // the first tab's limits
+        double northLow, northHigh, eastReach;   // the second tab's ranges
+        std::vector<double> scales;
+    };
+    const System systems[] = {
+        {"ROMA40 Monte Mario", ROMA40, 1, 35, 49, -9, 9, 3964000, 5523000, 1281000, {0.9996, 0.9, 1.25}},
+        {"ROMA40 Greenwich", ROMA40, 2, 35, 49, 5, 25, 3964000, 5523000, 1281000, {0.9996, 0.9, 1.25}},
+        {"ED50", ED50, 1, 1, 80, 5, 25, 117000, 8950000, 2272000, {0.9996, 0.5, 1.5, 10}},
+        {"WGS84", WGS84, 1, 1, 80, 5, 25, 117000, 8950000, 2272000, {0.9996, 0.5, 1.5, 10}},
+    };
+    const double margin = 1e-5; // degrees inside or beyond the limits, about a metre
+    for (const System& sys : systems) {
+        const bool roma = sys.code == ROMA40;
+        const char* northText = roma ? "VALORE DELLA COORDINATA NORD NON\rAMMISSIBILE PER IL SISTEMA INDICATO"
+                                     : "VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE";
+        const char* eastText = roma ? "VALORE DELLA COORDINATA EST NON\rAMMISSIBILE PER IL SISTEMA INDICATO"
+                                    : "VALORE DELLA COORDINATA EST\rNON AMMISSIBILE";
+        const Ellipsoid ell = EllipsoidFor(sys.code);
+        const GeographicLib::Geodesic geodesic(ell.a, ell.f());
+        // Default meridian and false East, then typed ones: both ends of the
+        // meridian range and one between, with false Easts of 0, -1 000 000
+        // and 3 000 000.
+        std::vector<SingleZoneSettings> all;
+        for (double scale : sys.scales) {
+            SingleZoneSettings d = Typed(sys.code, 0, 0, scale, sys.origin);
+            d.MeridianChoice = DefaultChoice;
+            all.push_back(d);
+            all.push_back(Typed(sys.code, sys.lonLow, 0, scale, sys.origin));
+            all.push_back(Typed(sys.code, sys.lonHigh, -1000000, scale, sys.origin));
+            all.push_back(
+                Typed(sys.code, sys.lonLow + 0.37 * (sys.lonHigh - sys.lonLow), 3000000, scale, sys.origin));
+        }
+        double worstGround = 0.0, worstPlane = 0.0;
+        int accepted = 0, refusedBeyond = 0;
+        for (const SingleZoneSettings& s : all) {
+            const SingleZoneParameters p = ResolveParameters(s);
+            const GeographicLib::TransverseMercatorExact tm(ell.a, ell.f(), p.ScaleFactor);
+            const double eastLow = -(sys.eastReach + p.falseEast), eastHigh = p.falseEast + sys.eastReach;
+            auto inRanges = [&](double north, double east) {
+                return north >= sys.northLow && north <= sys.northHigh && east >= eastLow && east <= eastHigh;
+            };
+            auto label = [&](double a, double b) {
+                char buffer[200];
+                std::snprintf(buffer, sizeof buffer, "%s meridian %.4f false East %.0f scale %g: %.9f %.9f",
+                              sys.name, p.centralMeridian, p.falseEast, p.ScaleFactor, a, b);
+                return std::string(buffer);
+            };
+
+            // Over the accepted geographic region (a metre inside its edges):
+            // the exact projection's plane point converts back to within a few
+            // millimetres wherever the plane ranges take it.
+            constexpr int Steps = 28;
+            for (int i = 0; i <= Steps; ++i) {
+                for (int j = 0; j <= Steps; ++j) {
+                    const double lat =
+                        sys.latLow + margin + (sys.latHigh - sys.latLow - 2 * margin) * i / Steps;
+                    const double lon =
+                        sys.lonLow + margin + (sys.lonHigh - sys.lonLow - 2 * margin) * j / Steps;
+                    double x = 0, y = 0;
+                    tm.Forward(p.centralMeridian, lat, lon, x, y);
+                    const double east = x + p.falseEast;
+                    if (!inRanges(y, east))
+                        continue;
+                    SCOPED_TRACE(label(lat, lon));
+                    ASSERT_TRUE(CheckSingleZonePlane(s, y, east).ok());
+                    const SingleZoneGeographic g = SingleZoneInverse(p, sys.code, y, east);
+                    double distance = 0;
+                    geodesic.Inverse(lat, lon, g.latitude, g.longitude, distance);
+                    EXPECT_LT(distance, 0.005);
+                    worstGround = std::fmax(worstGround, distance);
+                    ++accepted;
+                }
+            }
+
+            // Just beyond each edge, with the other coordinate inside: refused,
+            // North for the latitude, East for the longitude.
+            for (int j = 0; j <= Steps; ++j) {
+                const double t = static_cast<double>(j) / Steps;
+                const double latInside = sys.latLow + margin + (sys.latHigh - sys.latLow - 2 * margin) * t;
+                const double lonInside = sys.lonLow + margin + (sys.lonHigh - sys.lonLow - 2 * margin) * t;
+                const struct {
+                    double lat, lon;
+                    int failed;
+                    const char* text;
+                } beyond[] = {{sys.latLow - margin, lonInside, InputZoneNorth, northText},
+                              {sys.latHigh + margin, lonInside, InputZoneNorth, northText},
+                              {latInside, sys.lonLow - margin, InputZoneEast, eastText},
+                              {latInside, sys.lonHigh + margin, InputZoneEast, eastText}};
+                for (const auto& b : beyond) {
+                    double x = 0, y = 0;
+                    tm.Forward(p.centralMeridian, b.lat, b.lon, x, y);
+                    const double east = x + p.falseEast;
+                    if (!inRanges(y, east))
+                        continue;
+                    SCOPED_TRACE(label(b.lat, b.lon));
+                    const InputCheck c = CheckSingleZonePlane(s, y, east);
+                    EXPECT_EQ(c.failed, b.failed);
+                    EXPECT_EQ(c.text(), b.text);
+                    ++refusedBeyond;
+                }
+            }
+
+            // Over the whole plane ranges: whatever is accepted lies inside the
+            // limits by the exact inverse and agrees with it.
+            constexpr int PlaneSteps = 48;
+            for (int i = 0; i <= PlaneSteps; ++i) {
+                for (int j = 0; j <= PlaneSteps; ++j) {
+                    const double north = sys.northLow + (sys.northHigh - sys.northLow) * i / PlaneSteps;
+                    const double east = eastLow + (eastHigh - eastLow) * j / PlaneSteps;
+                    if (!CheckSingleZonePlane(s, north, east).ok())
+                        continue;
+                    SCOPED_TRACE(label(north, east));
+                    double lat = 0, lon = 0;
+                    tm.Reverse(p.centralMeridian, east - p.falseEast, north, lat, lon);
+                    EXPECT_GE(lat, sys.latLow - 1e-7);
+                    EXPECT_LE(lat, sys.latHigh + 1e-7);
+                    EXPECT_GE(lon, sys.lonLow - 1e-7);
+                    EXPECT_LE(lon, sys.lonHigh + 1e-7);
+                    const SingleZoneGeographic g = SingleZoneInverse(p, sys.code, north, east);
+                    double distance = 0;
+                    geodesic.Inverse(lat, lon, g.latitude, g.longitude, distance);
+                    EXPECT_LT(distance, 0.005);
+                    worstGround = std::fmax(worstGround, distance);
+                    // The same difference on the plane, larger by the scale.
+                    double x = 0, y = 0;
+                    tm.Forward(p.centralMeridian, g.latitude, g.longitude, x, y);
+                    worstPlane = std::fmax(worstPlane, std::hypot(y - north, x + p.falseEast - east));
+                    ++accepted;
+                }
+            }
+        }
+        EXPECT_GT(accepted, 1000) << sys.name;
+        EXPECT_GT(refusedBeyond, 100) << sys.name;
+        RecordProperty(std::string(sys.name) + " worst_m", std::to_string(worstGround));
+        std::printf("%s: %d accepted points, worst %.4f m on the ellipsoid (%.4f m on the plane); %d refused "
+                    "just beyond the limits\n",
+                    sys.name, accepted, worstGround, worstPlane, refusedBeyond);
+    }
+}
+#endif
 
 TEST(SingleZone, LabelTexts) {
     EXPECT_EQ(DefaultParametersText(ROMA40, 1, 1), "0° 00' 00'' ;     Falsa origine Est = 1 000 000");

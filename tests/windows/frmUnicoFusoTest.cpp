@@ -128,12 +128,19 @@ TEST_F(UnicoFuso, ChecksWithTheirMessagesAndFocus) {
                   "Text6");
 
     // East limits of tab 1 with the default false East: -(1 281 000 + FE) to FE + 1 281 000.
+    // At North 4 500 000 both edges lie beyond the longitudes of tab 0 (35.3°
+    // west and 14.9° east of Monte Mario), where the series is no longer the
+    // transverse Mercator: refused on East. Longitude -9° lies at East
+    // 234 570.273 (GeographicLib TransverseMercatorExact).
     choose("Option2_0");
     for (const char* east : {"-2281000", "2281000"}) {
         plane("4500000", east);
-        EXPECT_TRUE(fake.messages.shown.empty()) << east;
-        EXPECT_FALSE(text("Text17").isEmpty());
+        expectMessage("VALORE DELLA COORDINATA EST NON\rAMMISSIBILE PER IL SISTEMA INDICATO", "Text16");
+        EXPECT_TRUE(text("Text17").isEmpty()) << east;
     }
+    plane("4500000", "234570.29");
+    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_TRUE(text("Text18").startsWith("-8° 59' 59.99")) << text("Text18").toStdString();
     for (const char* east : {"-2281001", "2281001"}) {
         plane("4500000", east);
         expectMessage("VALORE DELLA COORDINATA EST NON\rAMMISSIBILE PER IL SISTEMA INDICATO", "Text16");
@@ -320,10 +327,30 @@ TEST_F(UnicoFuso, PlanePointNoLatitudeReachesIsRefused) {
     expectMessage("VALORE DELLA COORDINATA EST\rNON AMMISSIBILE", "Text16");
     EXPECT_TRUE(text("Text17").isEmpty());
     EXPECT_FALSE(enabled("Command4"));
-    // The same North on the meridian converts.
+    // The same North on the meridian is 80.6° N, beyond the latitudes of tab 0:
+    // refused on North.
     plane("8950000", "1000000");
+    expectMessage("VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE", "Text14");
+    EXPECT_TRUE(text("Text17").isEmpty());
+}
+
+TEST_F(UnicoFuso, PlanePointBeyondTheLatitudesOfTheOtherTabIsRefused) {
+    // ED50, default zone: 80° N lies at North 8 881 848.910 on the meridian
+    // (GeographicLib TransverseMercatorExact). Two centimetres beyond is
+    // refused on North with the focus on North and nothing shown; two short
+    // converts.
+    showTab(1);
+    choose("Option1_1");
+    plane("8881848.93", "1000000");
+    expectMessage("VALORE DELLA COORDINATA NORD\rNON AMMISSIBILE", "Text14");
+    EXPECT_TRUE(text("Text17").isEmpty());
+    EXPECT_TRUE(text("Text18").isEmpty());
+    EXPECT_FALSE(enabled("Command4"));
+    plane("8881848.89", "1000000");
     EXPECT_TRUE(fake.messages.shown.empty());
-    EXPECT_FALSE(text("Text17").isEmpty());
+    EXPECT_TRUE(text("Text17").startsWith("79° 59' 59.99")) << text("Text17").toStdString();
+    EXPECT_EQ(text("Text18"), "12° 00' 00.0000''");
+    EXPECT_TRUE(enabled("Command4"));
 }
 
 } // namespace
