@@ -172,10 +172,14 @@ InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, doubl
     if (!g.converged)
         return north > QuarterMeridian(s.systemCode, p.ScaleFactor) ? NorthMessage(roma) : EastMessage(roma);
     const SingleZoneGeographic result = InDegrees(p, g);
+    // The result is compared with a centimetre of slack (1e-7 degrees): a
+    // point on a geographic limit, projected and copied to the millimetre,
+    // comes back a few 1e-9 degrees outside and must still convert.
+    constexpr double ResultSlack = 1e-7;
     const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
-    if (!AngleWithin(result.latitude, lim.latLow, lim.latHigh, true))
+    if (!Within(result.latitude, lim.latLow - ResultSlack, lim.latHigh + ResultSlack, true))
         return NorthMessage(roma);
-    if (!AngleWithin(result.longitude, lim.lonLow, lim.lonHigh, true))
+    if (!Within(result.longitude, lim.lonLow - ResultSlack, lim.lonHigh + ResultSlack, true))
         return EastMessage(roma);
     return {};
 }

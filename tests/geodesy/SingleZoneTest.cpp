@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/TransverseMercator.hpp>
@@ -228,6 +230,44 @@ TEST(SingleZone, RoundTripWithUserParametersWithinAMillimetre) {
 #endif
         }
     }
+}
+
+// A point on a limit of the geographic tab, projected and copied to the
+// millimetre (either way of rounding), converts back on the plane tab
+// wherever the plane ranges take it.
+TEST(SingleZone, LimitPointsCopiedToTheMillimetreConvertBack) {
+    struct Limits {
+        int code, origin;
+        double latLow, latHigh, lonLow, lonHigh;
+        double northLow, northHigh, eastReach;
+    };
+    int converted = 0;
+    for (const Limits& l : {Limits{ROMA40, 1, 35, 49, -9, 9, 3964000, 5523000, 1281000},
+                            Limits{ROMA40, 2, 35, 49, 5, 25, 3964000, 5523000, 1281000},
+                            Limits{ED50, 1, 1, 80, 5, 25, 117000, 8950000, 2272000},
+                            Limits{WGS84, 1, 1, 80, 5, 25, 117000, 8950000, 2272000}}) {
+        for (double meridian : {l.lonLow, (l.lonLow + l.lonHigh) / 2, l.lonHigh}) {
+            const SingleZoneSettings s = Typed(l.code, meridian, 500000, 0.9996, l.origin);
+            const SingleZoneParameters p = ResolveParameters(s);
+            for (double lat : {l.latLow, l.latHigh}) {
+                for (double lon : {l.lonLow, l.lonHigh}) {
+                    const SingleZonePlane plane = SingleZoneForward(p, l.code, lat, lon);
+                    for (double dn : {-0.0005, 0.0005}) {
+                        for (double de : {-0.0005, 0.0005}) {
+                            const double north = std::round((plane.North + dn) * 1000) / 1000;
+                            const double east = std::round((plane.East + de) * 1000) / 1000;
+                            if (north < l.northLow || north > l.northHigh || east > 500000 + l.eastReach)
+                                continue;
+                            ++converted;
+                            EXPECT_TRUE(CheckSingleZonePlane(s, north, east).ok())
+                                << l.code << " meridian " << meridian << ": " << lat << " " << lon;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(converted, 80);
 }
 
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
