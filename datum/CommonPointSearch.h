@@ -34,7 +34,8 @@ int SourcePairColumn(int sourceSystem, int sourceZone);
 int TargetPairColumn(int sourceSystem, int sourceZone, int targetSystem);
 
 // Searches the source pair and reads the found row's source and target
-// coordinates (row 0, all 0.0, when nothing was found).
+// coordinates (row 0, all 0.0, when nothing was found). A zone outside 1..6
+// gives internal error 102 and reads nothing.
 PreparedSearch PREPARACERCA(const CommonPointTable& table, int sourceSystem, int sourceZone, int targetSystem,
                             double east, double north);
 
