@@ -70,7 +70,7 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
 
 // Reads every point line into `table`; returns the error text, empty when the
 // whole file is sound.
-std::string Parse(const std::string& content, CommonPointTable& table) {
+std::string Parse(std::string_view content, CommonPointTable& table) {
     std::string_view rest(content);
     if (rest.substr(0, 3) == "\xEF\xBB\xBF")
         rest.remove_prefix(3);
@@ -149,12 +149,18 @@ CommonPointLoad LoadCommonPoints(const std::string& path, CommonPointTable& tabl
     text << in.rdbuf();
     if (in.bad())
         return {false, "FILE DEI PUNTI COMUNI NON LEGGIBILE: " + path};
+    return ParseCommonPoints(text.str(), table);
+}
 
+CommonPointLoad ParseCommonPoints(std::string_view content, CommonPointTable& table) {
     // Fill a separate table so that a fault never leaves a partial one.
     auto loaded = std::make_unique<CommonPointTable>();
-    const std::string error = Parse(text.str(), *loaded);
-    if (!error.empty())
+    const std::string error = Parse(content, *loaded);
+    if (!error.empty()) {
+        for (auto& row : table.cells)
+            row.fill(0.0);
         return {false, "FILE DEI PUNTI COMUNI DANNEGGIATO: " + error};
+    }
     table = *loaded;
     return {true, {}};
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 // Points known in all three systems, with East and North in nine plane zones.
 namespace tervano {
@@ -27,6 +28,8 @@ struct CommonPointLoad {
 
 // Reads the tab-separated data file; on any fault the table is left all zero.
 CommonPointLoad LoadCommonPoints(const std::string& path, CommonPointTable& table);
+// The same for the content of such a file.
+CommonPointLoad ParseCommonPoints(std::string_view content, CommonPointTable& table);
 
 } // namespace tervano
 
