@@ -116,8 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Fail("reading differs from strtod", input, detail);
     }
 
-    // Angles beyond ±1000 are refused by every window; within that range the
-    // packed fields are resolved finely enough for the rule below.
+    // No angle the windows accept comes near ±1000 (400 grads at most); beyond
+    // that the double no longer resolves the packed seconds finely enough for
+    // the rule below.
     const double t = typed.value;
     if (!(std::fabs(t) <= 1000.0))
         return 0;
@@ -133,7 +134,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     frac.resize(std::max<size_t>(frac.size(), 4), '0');
     const double typedMinutes = std::strtod((frac.substr(0, 2) + "." + frac.substr(2)).c_str(), nullptr);
     const double typedSeconds = std::strtod((frac.substr(2, 2) + "." + frac.substr(4)).c_str(), nullptr);
-    // Seconds within the reading's 1e-8 guard of 60 count as typed 60.
+    // Seconds within the display's 1e-8 guard of 60 count as typed 60 (the
+    // display adds 1e-8 to the seconds so that 0.29 stored as 0.28999... shows
+    // as typed; 12.34599999999995 therefore shows 60'').
     const bool secondsTyped60 = typedSeconds + 2e-8 >= 60.0;
     const bool minutesTyped60 = std::floor(typedMinutes) >= 60.0;
 
