@@ -41,8 +41,10 @@ SettingsValues ReadSettingsFile(const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists() || !info.isFile())
         return result;
+    if (info.size() == 0) // not ours to remove: the program never leaves an empty file
+        return result;
     if (info.size() < 3) {
-        // Too short to hold two numbers: such a file is removed.
+        // One or two bytes cannot hold two numbers: such a file is removed.
         QFile::remove(path);
         return result;
     }
@@ -53,6 +55,11 @@ SettingsValues ReadSettingsFile(const QString& path) {
     const QByteArray content = file.read(4096);
     if (!file.atEnd())
         return result;
+    return SettingsFromBytes(content);
+}
+
+SettingsValues SettingsFromBytes(const QByteArray& content) {
+    SettingsValues result;
     const std::optional<SettingsValues> parsed = ParseSettings(content);
     if (!parsed)
         return result;
@@ -68,7 +75,10 @@ bool WriteSettingsFile(const QString& path, const SettingsValues& values) {
         return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full, file size limit) shows in
+    // write() below; a buffered one would only be flushed by commit(), which
+    // does not notice that the flush fell short.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray content =
         QByteArray::number(values.AngleUnit) + "\r\n" + QByteArray::number(values.LongitudeOrigin) + "\r\n";

@@ -12,9 +12,12 @@ struct SettingsValues {
 
 // Reads the settings at start-up. Anything unusable gives the defaults 1 and 1:
 // a missing file (none is left behind), a file of 1 or 2 bytes (deleted), a
-// location that cannot be read, a file that does not hold two 16-bit integers
-// (left untouched). A value out of range becomes 1 on its own.
+// location that cannot be read, an empty file or one that does not hold two
+// 16-bit integers (both left untouched). A value out of range becomes 1 on its own.
 SettingsValues ReadSettingsFile(const QString& path);
+
+// The values held by the content of a settings file, by the rules above.
+SettingsValues SettingsFromBytes(const QByteArray& content);
 
 // Replaces the file with the two values. The new content is written to a
 // temporary file in the same folder and renamed over the old one, so a failure

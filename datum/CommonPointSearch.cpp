@@ -62,9 +62,19 @@ int TargetPairColumn(int sourceSystem, int sourceZone, int targetSystem) {
 
 PreparedSearch PREPARACERCA(const CommonPointTable& table, int sourceSystem, int sourceZone, int targetSystem,
                             double east, double north, int landMass) {
+    PreparedSearch out;
+    // A zone outside 1..6 has no column pair; for zone 7 the target column
+    // would fall past the end of the row.
+    if (sourceZone < UTM32 || sourceZone > AuxiliaryZone) {
+        out.internalError = 102;
+        return out;
+    }
     const int source = SourcePairColumn(sourceSystem, sourceZone);
     const int target = TargetPairColumn(sourceSystem, sourceZone, targetSystem);
-    PreparedSearch out;
+    if (!(target > 0) || !(target < ColumnsInUse)) {
+        out.internalError = 102;
+        return out;
+    }
     static_cast<SearchOutcome&>(out) = CERCA_CRD(table, east, north, source, landMass);
     if (out.internalError != 0)
         return out;

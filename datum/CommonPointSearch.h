@@ -37,7 +37,7 @@ int TargetPairColumn(int sourceSystem, int sourceZone, int targetSystem);
 
 // Searches the source pair and reads the found row's source and target
 // coordinates (row 0, all 0.0, when nothing was found); landMass as for
-// CERCA_CRD.
+// CERCA_CRD. A zone outside 1..6 gives internal error 102 and reads nothing.
 PreparedSearch PREPARACERCA(const CommonPointTable& table, int sourceSystem, int sourceZone, int targetSystem,
                             double east, double north, int landMass = -1);
 

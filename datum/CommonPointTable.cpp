@@ -74,7 +74,7 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
 
 // Reads every point line into `table`; returns the error text, empty when the
 // whole file is sound.
-std::string Parse(const std::string& content, CommonPointTable& table) {
+std::string Parse(std::string_view content, CommonPointTable& table) {
     std::string_view rest(content);
     if (rest.substr(0, 3) == "\xEF\xBB\xBF")
         rest.remove_prefix(3);
@@ -158,15 +158,29 @@ CommonPointLoad LoadCommonPoints(const std::string& path, CommonPointTable& tabl
     text << in.rdbuf();
     if (in.bad())
         return {false, "FILE DEI PUNTI COMUNI NON LEGGIBILE: " + path};
-
     // Fill a separate table so that a fault never leaves a partial one.
     auto loaded = std::make_unique<CommonPointTable>();
-    const std::string error = Parse(text.str(), *loaded);
-    if (!error.empty())
-        return {false, "FILE DEI PUNTI COMUNI DANNEGGIATO: " + error};
+    const CommonPointLoad parsed = ParseCommonPoints(text.str(), *loaded);
+    if (!parsed.ok)
+        return parsed;
     const std::string landError = AttachLandMasses(LandMassPathFor(path), *loaded);
     if (!landError.empty())
         return {false, landError};
+    table = *loaded;
+    return {true, {}};
+}
+
+CommonPointLoad ParseCommonPoints(std::string_view content, CommonPointTable& table) {
+    // Fill a separate table so that a fault never leaves a partial one.
+    auto loaded = std::make_unique<CommonPointTable>();
+    const std::string error = Parse(content, *loaded);
+    if (!error.empty()) {
+        for (auto& row : table.cells)
+            row.fill(0.0);
+        table.landMasses.reset();
+        table.landMass.fill(-1);
+        return {false, "FILE DEI PUNTI COMUNI DANNEGGIATO: " + error};
+    }
     table = *loaded;
     return {true, {}};
 }

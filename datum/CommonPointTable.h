@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 // Points known in all three systems, with East and North in nine plane zones.
 namespace tervano {
@@ -35,6 +36,8 @@ struct CommonPointLoad {
 // Reads the tab-separated data file and the land-mass outline beside it; on
 // any fault the table is left all zero, without an outline.
 CommonPointLoad LoadCommonPoints(const std::string& path, CommonPointTable& table);
+// The same for the content of such a file, without the land-mass outline.
+CommonPointLoad ParseCommonPoints(std::string_view content, CommonPointTable& table);
 
 } // namespace tervano
 

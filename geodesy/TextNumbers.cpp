@@ -282,8 +282,11 @@ TypedAngle AngleFromTyped(double t, int unit, AngleDetail detail) {
         const double g = std::floor(a);
         const double m = 100.0 * a - 100.0 * g;
         // Minutes that would round to 60 at the shown decimals show as the next degree.
+        // m carries the binary error of 100 a (59.9995 typed gives 59.99949999...),
+        // which the rendering's rounding to 15 digits removes again: compare with
+        // the same 1e-9 slack, or 359.599995 would show as 359° 60.000'.
         const double threshold = 60.0 - 0.5 * std::pow(10.0, full ? -6 : -3);
-        const double display = (m >= threshold && m < 60.0) ? 100.0 * (g + 1.0) : 100.0 * g + m;
+        const double display = (m + 1e-9 >= threshold && m < 60.0) ? 100.0 * (g + 1.0) : 100.0 * g + m;
         return {Sign(t) * (g + m / 60.0), Sign(t) * display, full ? "##0° 00.000000'" : "##0° 00.000'"};
     }
     default:

@@ -6,6 +6,9 @@ want=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       fonts-comic-neue fonts-liberation2)
 if [ "${1:-run}" = test ]; then
   want+=(libgeographiclib-dev libproj-dev proj-data poppler-utils libbenchmark-dev clang-format)
+  # Sanitizer and fuzz stages: clang, its runtimes (ASan, UBSan, libFuzzer) and
+  # llvm-symbolizer for readable reports.
+  want+=(clang libclang-rt-14-dev llvm-14)
 fi
 missing=()
 for p in "${want[@]}"; do

@@ -61,6 +61,16 @@ TEST(Startup, MissingShortOrUnreadableSettingsGiveDefaults) {
         EXPECT_FALSE(QFileInfo::exists(f.iniPath()));
     }
     {
+        SCOPED_TRACE("an empty file is not ours to remove");
+        AppFixture f;
+        f.writeIni("");
+        RunStartup(*f.m);
+        EXPECT_EQ(f.m->AngleUnit, 1);
+        EXPECT_EQ(f.m->LongitudeOrigin, 1);
+        EXPECT_TRUE(QFileInfo::exists(f.iniPath()));
+        EXPECT_EQ(QFileInfo(f.iniPath()).size(), 0);
+    }
+    {
         SCOPED_TRACE("the location is a folder");
         AppFixture f;
         ASSERT_TRUE(QDir().mkpath(f.iniPath()));

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 using namespace tervano;
@@ -87,6 +88,21 @@ TEST(CommonPointSearch, PairOutsideTheTableIsAnInternalError) {
         const SearchOutcome s = CERCA_CRD(*t, 420000.0, 4600000.0, column);
         EXPECT_EQ(s.internalError, 0) << column;
     }
+    // A zone with no column pair stops before any cell is read (zone 7 would
+    // read column 19 of a 19-column row); the valid zones 1..6 search.
+    for (int zone : {0, -1, 7, 8, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        for (int target : {ROMA40, ED50, WGS84}) {
+            const PreparedSearch s = PREPARACERCA(*t, ED50, zone, target, 420000.0, 4600000.0);
+            EXPECT_EQ(s.internalError, 102) << zone << " " << target;
+            EXPECT_EQ(s.FoundRow, 0);
+            EXPECT_EQ(s.NodeSourceEast + s.NodeSourceNorth + s.NodeTargetEast + s.NodeTargetNorth, 0.0);
+        }
+    }
+    for (int zone = UTM32; zone <= AuxiliaryZone; ++zone)
+        EXPECT_EQ(
+            PREPARACERCA(*t, zone <= UTM34 ? ED50 : ROMA40, zone, WGS84, 420000.0, 4600000.0).internalError,
+            0)
+            << zone;
     EXPECT_EQ(InternalErrorText(102), " ERRORE 102 NEL PROGRAMMA.\r PER FAVORE CONTATTATECI ALL'INDIRIZZO \r"
                                       " RIPORTATO NEL MENU 'Informazioni su...'");
 }

@@ -409,3 +409,26 @@ TEST_F(BrokenFiles, TheLandMassOutlineIsPartOfTheTable) {
               std::string::npos);
     EXPECT_TRUE(TableAllZero());
 }
+
+TEST_F(BrokenFiles, ContentInMemoryReadsLikeTheFile) {
+    std::string content;
+    for (const std::string& l : lines)
+        content += l + "\n";
+    for (auto& row : table.cells)
+        row.fill(7.0);
+    ASSERT_TRUE(ParseCommonPoints(content, table).ok);
+    CommonPointTable reference;
+    ASSERT_TRUE(LoadCommonPoints(DataFile, reference).ok);
+    EXPECT_EQ(table.cells, reference.cells);
+
+    // Bytes a text file would not hold: a NUL inside a value, a cut in mid-line.
+    std::string withNul = content;
+    withNul[withNul.find('.', content.find("\n1\t"))] = '\0';
+    const CommonPointLoad nul = ParseCommonPoints(withNul, table);
+    EXPECT_FALSE(nul.ok);
+    EXPECT_NE(nul.error.find("VALORE NON VALIDO"), std::string::npos) << nul.error;
+    EXPECT_TRUE(TableAllZero());
+    ASSERT_TRUE(ParseCommonPoints(content, table).ok);
+    EXPECT_FALSE(ParseCommonPoints(std::string_view(content).substr(0, content.size() / 2), table).ok);
+    EXPECT_TRUE(TableAllZero());
+}

@@ -165,6 +165,11 @@ TEST(TypedAngles, EditBoxValuesAndDisplays) {
     EXPECT_EQ(FormatTypedAngle(41.455994, Sexagesimal, ".", AngleDetail::Reduced), "41° 45' 59.9''");
     EXPECT_EQ(FormatTypedAngle(12.123456, DecimalDegrees, ".", AngleDetail::Reduced), "12.12346°");
     EXPECT_EQ(FormatTypedAngle(12.5999996, DegreesMinutes, ".", AngleDetail::Reduced), "13° 00.000'");
+    // Minutes typed exactly half a shown unit below 60, whose binary form
+    // falls just below it (found by fuzzing): never 60'.
+    EXPECT_EQ(FormatTypedAngle(359.599995, DegreesMinutes, ".", AngleDetail::Reduced), "360° 00.000'");
+    EXPECT_EQ(FormatTypedAngle(359.5999949, DegreesMinutes, ".", AngleDetail::Reduced), "359° 59.999'");
+    EXPECT_EQ(FormatTypedAngle(44.599999995, DegreesMinutes), "45° 00.000000'");
     EXPECT_EQ(FormatTypedAngle(41.4525123, Sexagesimal, ","), "41° 45' 25,1230''");
 
     // The display of a centre kept in notation 1 to thousandths of a second.
