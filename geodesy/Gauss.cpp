@@ -3,6 +3,7 @@
 #include "geodesy/Angles.h"
 #include "geodesy/ReferenceSystems.h"
 
+#include <array>
 #include <cmath>
 
 // The series below are kept term for term, in the order the terms are summed,
@@ -111,27 +112,29 @@ ForwardTerms ForwardSeriesTerms(double phi, int systemCode, double scaleFactor) 
     return {M, A2, A4, A6, A8, A10, A12, B1, B3, B5, B7, B9, B11, e2};
 }
 
+// The longitude difference and its powers up to the twelfth, l[i] = l^i.
+using LambdaPowers = std::array<double, 13>;
+LambdaPowers PowersOf(double l) {
+    LambdaPowers p{};
+    p[0] = 1.0;
+    p[1] = l;
+    for (size_t i = 2; i < p.size(); ++i)
+        p[i] = p[i - 1] * l;
+    return p;
+}
+
+// North and East of the forward series for the terms at a latitude.
+GaussForwardResult SeriesAt(const ForwardTerms& k, const LambdaPowers& l) {
+    GaussForwardResult r;
+    r.ProjNorth = k.M + k.A2 * l[2] + k.A4 * l[4] + k.A6 * l[6] + k.A8 * l[8] + k.A10 * l[10] + k.A12 * l[12];
+    r.ProjEast = k.B1 * l[1] + k.B3 * l[3] + k.B5 * l[5] + k.B7 * l[7] + k.B9 * l[9] + k.B11 * l[11];
+    return r;
+}
+
 } // namespace
 
 GaussForwardResult GaussForward(double phi, double deltaLambda, int systemCode, double scaleFactor) {
-    const ForwardTerms k = ForwardSeriesTerms(phi, systemCode, scaleFactor);
-    const double l = deltaLambda;
-    const double l2 = l * l;
-    const double l3 = l2 * l;
-    const double l4 = l3 * l;
-    const double l5 = l4 * l;
-    const double l6 = l5 * l;
-    const double l7 = l6 * l;
-    const double l8 = l7 * l;
-    const double l9 = l8 * l;
-    const double l10 = l9 * l;
-    const double l11 = l10 * l;
-    const double l12 = l11 * l;
-
-    GaussForwardResult r;
-    r.ProjNorth = k.M + k.A2 * l2 + k.A4 * l4 + k.A6 * l6 + k.A8 * l8 + k.A10 * l10 + k.A12 * l12;
-    r.ProjEast = k.B1 * l + k.B3 * l3 + k.B5 * l5 + k.B7 * l7 + k.B9 * l9 + k.B11 * l11;
-    return r;
+    return SeriesAt(ForwardSeriesTerms(phi, systemCode, scaleFactor), PowersOf(deltaLambda));
 }
 
 GaussInverseResult GaussInverse(double north, double east, int systemCode, double scaleFactor) {
@@ -255,23 +258,10 @@ RefinedInverseResult GaussInverseRefined(double north, double east, int systemCo
         if (!(std::fabs(phi) < halfPi) || !std::isfinite(dl))
             break;
         const ForwardTerms k = ForwardSeriesTerms(phi, systemCode, scaleFactor);
-        const double l = dl;
-        const double l2 = l * l;
-        const double l3 = l2 * l;
-        const double l4 = l3 * l;
-        const double l5 = l4 * l;
-        const double l6 = l5 * l;
-        const double l7 = l6 * l;
-        const double l8 = l7 * l;
-        const double l9 = l8 * l;
-        const double l10 = l9 * l;
-        const double l11 = l10 * l;
-        const double l12 = l11 * l;
-        // The same sums as GaussForward, term for term.
-        const double n = k.M + k.A2 * l2 + k.A4 * l4 + k.A6 * l6 + k.A8 * l8 + k.A10 * l10 + k.A12 * l12;
-        const double e = k.B1 * l + k.B3 * l3 + k.B5 * l5 + k.B7 * l7 + k.B9 * l9 + k.B11 * l11;
-        const double rN = north - n;
-        const double rE = east - e;
+        const LambdaPowers l = PowersOf(dl);
+        const GaussForwardResult at = SeriesAt(k, l);
+        const double rN = north - at.ProjNorth;
+        const double rE = east - at.ProjEast;
         r = {phi, dl, false, std::hypot(rN, rE)};
         if (!std::isfinite(r.residual))
             break;
@@ -280,10 +270,10 @@ RefinedInverseResult GaussInverseRefined(double north, double east, int systemCo
             break;
         }
         // dN/dl and dE/dl of the series; dN/dphi = q' dE/dl, dE/dphi = -q' dN/dl.
-        const double dNdl = 2.0 * k.A2 * l + 4.0 * k.A4 * l3 + 6.0 * k.A6 * l5 + 8.0 * k.A8 * l7 +
-                            10.0 * k.A10 * l9 + 12.0 * k.A12 * l11;
-        const double dEdl =
-            k.B1 + 3.0 * k.B3 * l2 + 5.0 * k.B5 * l4 + 7.0 * k.B7 * l6 + 9.0 * k.B9 * l8 + 11.0 * k.B11 * l10;
+        const double dNdl = 2.0 * k.A2 * l[1] + 4.0 * k.A4 * l[3] + 6.0 * k.A6 * l[5] + 8.0 * k.A8 * l[7] +
+                            10.0 * k.A10 * l[9] + 12.0 * k.A12 * l[11];
+        const double dEdl = k.B1 + 3.0 * k.B3 * l[2] + 5.0 * k.B5 * l[4] + 7.0 * k.B7 * l[6] +
+                            9.0 * k.B9 * l[8] + 11.0 * k.B11 * l[10];
         const double sp = std::sin(phi);
         const double q1 = (1.0 - k.e2) / ((1.0 - k.e2 * sp * sp) * std::cos(phi));
         const double d = dEdl * dEdl + dNdl * dNdl;
