@@ -207,10 +207,17 @@ void ConversionWindow::installKeyPreview() {
         w->installEventFilter(this);
 }
 
+// The edit box of a typed coordinate, where a "," can only be meant as the
+// decimal point; text boxes such as the point name keep their commas.
+bool ConversionWindow::isNumberBox(const QObject* watched) {
+    const auto* field = qobject_cast<const CoordinateField*>(watched->parent());
+    return field && field->edit() == watched;
+}
+
 bool ConversionWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->text() == QStringLiteral(",")) {
+        if (key->text() == QStringLiteral(",") && isNumberBox(watched)) {
             QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QStringLiteral("."),
                             key->isAutoRepeat(), ushort(key->count()));
             QApplication::sendEvent(watched, &point);

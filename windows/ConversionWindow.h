@@ -23,7 +23,7 @@ class QBoxLayout;
 
 // Base of every conversion window: the behaviour they all share.
 //
-// - Key preview: a "," typed anywhere in the window reaches the box as ".".
+// - Key preview: a "," typed in a number box reaches it as ".".
 // - The Enter chain of the input fields (addInputField order, or nextField()).
 // - The seven buttons Command1..Command7 ("ESEGUI" ... "STAMPA") and their rules.
 // - Load steps (runLoad), "ESCI", closing with the print-queue questions.
@@ -175,6 +175,7 @@ private:
     void onAppend();
     void onPrint();
     void installKeyPreview();
+    static bool isNumberBox(const QObject* watched);
 
     QPointer<QWidget> mainWindow_;
     QLabel* unitLabel_ = nullptr;
