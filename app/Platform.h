@@ -44,6 +44,9 @@ public:
     // Prints one line at the current position in the current font and moves
     // the position down by the font's line height. False when it failed.
     virtual bool printLine(const QString& text) = 0;
+    // Goes on to a new page of the same document; the position returns to 0, 0.
+    // False when it failed.
+    virtual bool newPage() = 0;
     // Ends the document so that it prints; the next line starts a new one at 0, 0.
     virtual PrintOutcome endDocument() = 0;
     // Throws away the document being composed.

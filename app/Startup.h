@@ -4,7 +4,7 @@ class Modulo1;
 
 // Page values in twips derived from the printer's page extents.
 struct PageMetrics {
-    int PageBottom = 0; // where a document is ended and printing goes on in a new one
+    int PageBottom = 0; // below it printing goes on on a new page of the document
     int PageTop = 0;    // position of the first line of a document
     int PageLeft = 0;   // position of the start of every line
 };

@@ -4,7 +4,9 @@
 #include "app/Modulo1.h"
 #include "app/SettingsFile.h"
 #include "app/WindowPlacement.h"
+#include "windows/ConversionWindow.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -130,6 +132,10 @@ void frmImpostazioni::accept() {
         m_.LongitudeOrigin = 2;
     // Printed pages name the notation the values are in.
     m_.AngleUnitLine = ComposeAngleUnitLine(m_.AngleUnit);
+    // An open conversion window takes the new settings at once.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<ConversionWindow*>(w))
+            window->applySettings();
 
     if (!WriteSettingsFile(m_.platform.settings.settingsFilePath(), {m_.AngleUnit, m_.LongitudeOrigin})) {
         m_.platform.messages.show(

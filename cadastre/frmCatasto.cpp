@@ -236,6 +236,13 @@ void frmCatasto::setProvinces(const QString& text) {
     provinces_->setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 }
 
+void frmCatasto::settingsApplied() {
+    // The centre is always typed in Sessagesimali from Monte Mario, so the
+    // settings leave it alone; the results of both tabs go with the others'.
+    emptyTabResults(0);
+    emptyTabResults(1);
+}
+
 void frmCatasto::emptyTabResults(int tab) {
     if (tab == 0) {
         text3_->clear();

@@ -31,6 +31,7 @@ protected:
     QString printTitle() const override;
     void printBlock(PrintQueue& q) override;
     void fieldCommitted(CoordinateField* field) override;
+    void settingsApplied() override;
     CoordinateField* nextField(CoordinateField* field) const override;
     void clearCoordinates() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

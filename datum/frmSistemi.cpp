@@ -279,6 +279,16 @@ bool frmSistemi::acceptsPasteKind(int kind) const {
     return planeTab() ? kind == 1 : kind == 2 || kind == 4;
 }
 
+bool frmSistemi::countsFromLongitudeOrigin(const CoordinateField* field) const {
+    return field == longitude_ && SourceSystem == ROMA40;
+}
+
+void frmSistemi::settingsApplied() {
+    // The results of both tabs were written in the old settings.
+    for (QLineEdit* r : {text3_, text4_, text11_, text12_, text15_})
+        r->clear();
+}
+
 void frmSistemi::updateGreenwichNotice() {
     label8_->setVisible(SourceSystem == ROMA40 && greenwichLongitudes());
     label5_->setVisible(TargetSystem == ROMA40 && greenwichLongitudes());

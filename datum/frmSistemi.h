@@ -44,6 +44,8 @@ protected:
     QString printTitle() const override;
     void printBlock(PrintQueue& q) override;
     void updateGreenwichNotice() override;
+    bool countsFromLongitudeOrigin(const CoordinateField* field) const override;
+    void settingsApplied() override;
     CoordinateField* nextField(CoordinateField* field) const override;
     void clearCoordinates() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -31,10 +31,14 @@ bool PrintQueue::printLine(const QStringList& pieces) {
     if (p.currentY() == 0)
         p.setPosition(p.currentX(), m_.PageTop);
     if (p.currentY() > m_.PageBottom) {
-        if (!endDocument())
+        // The document goes on on a new page: it ends only at "STAMPA" or when
+        // the window is left, so a PDF printer writes one file for all pages.
+        if (!p.newPage()) {
+            fail(QStringLiteral("ERRORE DELLA STAMPANTE"));
             return false;
-        // The continuation starts a new page: it gets the same top margin as
-        // the first line of any document, so nothing is printed on the edge.
+        }
+        // The continued page gets the same top margin as the first line of any
+        // document, so nothing is printed on the edge; no header is repeated.
         p.setPosition(0, m_.PageTop);
     }
     p.setPosition(m_.PageLeft, p.currentY());

@@ -23,7 +23,7 @@ class QWidget;
 //   q.print();                                          // "STAMPA"
 //   q.discard();                                        // leaving without printing
 // Lines move down by the font's line height; a line that would start below
-// PageBottom ends the document (it prints) and continues in a new one.
+// PageBottom goes on at the top of a new page of the same document (no header).
 // A printer failure is told to the user (stop icon), the document is thrown
 // away and the queue is left closed; append() and print() then return false.
 class PrintQueue {

@@ -148,6 +148,15 @@ bool QtPrinterDevice::printLine(const QString& text) {
     return true;
 }
 
+bool QtPrinterDevice::newPage() {
+    // Before the first line there is no page to leave: the document begins on its first page.
+    if (painter_ && !printer_->newPage())
+        return false;
+    x_ = 0;
+    y_ = 0;
+    return true;
+}
+
 QString QtPrinterDevice::uniquePdfName() const {
     const QString base =
         QStringLiteral("%1/Tervano1-%2")

@@ -42,6 +42,7 @@ public:
     void setPosition(int x, int y) override;
     void setFont(const QString& name, int pointSize, bool bold) override;
     bool printLine(const QString& text) override;
+    bool newPage() override;
     PrintOutcome endDocument() override;
     void discardDocument() override;
 

@@ -2,6 +2,7 @@
 
 #include "app/Modulo1.h"
 #include "geodesy/PlaneConversions.h"
+#include "geodesy/ReferenceSystems.h"
 #include "geodesy/TextNumbers.h"
 #include "windows/CoordinateField.h"
 
@@ -182,19 +183,50 @@ void ConversionWindow::runLoad() {
     for (int i : {4, 1, 3, 6, 7})
         command(i)->setEnabled(false);
     command(5)->setEnabled(acceptsPasteKind(m.CopiedCoordinates.CopiedKind));
-    if (unitLabel_)
-        unitLabel_->setText(angleUnitName(m.AngleUnit));
-    for (CoordinateField* f : fields_) {
-        if (f->kind() != CoordinateField::Kind::Angle)
-            continue;
-        f->setAngleUnit(m.AngleUnit);
-        if (f->angleRole() != CoordinateField::AngleRole::None)
-            f->setToolTips(angleToolTip(m.AngleUnit, f->angleRole() == CoordinateField::AngleRole::Latitude));
-    }
+    for (CoordinateField* f : fields_)
+        if (f->kind() == CoordinateField::Kind::Angle)
+            f->setAngleUnit(m.AngleUnit);
+    showAngleUnit();
+    angleUnit_ = m.AngleUnit;
+    longitudeOrigin_ = m.LongitudeOrigin;
     updateGreenwichNotice();
     installKeyPreview();
     if (QWidget* first = initialFocus())
         first->setFocus(Qt::OtherFocusReason);
+}
+
+void ConversionWindow::showAngleUnit() {
+    if (unitLabel_)
+        unitLabel_->setText(angleUnitName(m.AngleUnit));
+    for (CoordinateField* f : fields_)
+        if (f->kind() == CoordinateField::Kind::Angle && f->angleRole() != CoordinateField::AngleRole::None)
+            f->setToolTips(angleToolTip(m.AngleUnit, f->angleRole() == CoordinateField::AngleRole::Latitude));
+}
+
+bool ConversionWindow::countsFromLongitudeOrigin(const CoordinateField* field) const {
+    return field->angleRole() == CoordinateField::AngleRole::Longitude && m.SystemCode == tervano::ROMA40;
+}
+
+void ConversionWindow::applySettings() {
+    // "OK" without a change leaves the result, which is still right.
+    if (m.AngleUnit == angleUnit_ && m.LongitudeOrigin == longitudeOrigin_)
+        return;
+    // A longitude typed from Greenwich becomes the same meridian counted from
+    // Monte Mario, and back; any other angle keeps its value.
+    double shift = 0;
+    if (longitudeOrigin_ == 2 && m.LongitudeOrigin == 1)
+        shift = tervano::GreenwichToMonteMario(0);
+    else if (longitudeOrigin_ == 1 && m.LongitudeOrigin == 2)
+        shift = tervano::MonteMarioToGreenwich(0);
+    for (CoordinateField* f : fields_)
+        f->changeNotation(m.AngleUnit, countsFromLongitudeOrigin(f) ? shift : 0.0);
+    angleUnit_ = m.AngleUnit;
+    longitudeOrigin_ = m.LongitudeOrigin;
+    showAngleUnit();
+    updateGreenwichNotice();
+    settingsApplied();
+    invalidateResult();
+    command(4)->setEnabled(false);
 }
 
 QWidget* ConversionWindow::initialFocus() const {
@@ -207,10 +239,17 @@ void ConversionWindow::installKeyPreview() {
         w->installEventFilter(this);
 }
 
+// The edit box of a typed coordinate, where a "," can only be meant as the
+// decimal point; text boxes such as the point name keep their commas.
+bool ConversionWindow::isNumberBox(const QObject* watched) {
+    const auto* field = qobject_cast<const CoordinateField*>(watched->parent());
+    return field && field->edit() == watched;
+}
+
 bool ConversionWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->text() == QStringLiteral(",")) {
+        if (key->text() == QStringLiteral(",") && isNumberBox(watched)) {
             QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), QStringLiteral("."),
                             key->isAutoRepeat(), ushort(key->count()));
             QApplication::sendEvent(watched, &point);

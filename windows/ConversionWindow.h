@@ -23,7 +23,7 @@ class QBoxLayout;
 
 // Base of every conversion window: the behaviour they all share.
 //
-// - Key preview: a "," typed anywhere in the window reaches the box as ".".
+// - Key preview: a "," typed in a number box reaches it as ".".
 // - The Enter chain of the input fields (addInputField order, or nextField()).
 // - The seven buttons Command1..Command7 ("ESEGUI" ... "STAMPA") and their rules.
 // - Load steps (runLoad), "ESCI", closing with the print-queue questions.
@@ -68,6 +68,13 @@ public:
     static QString angleToolTip(int angleUnit, bool latitude);
     static QString angleUnitName(int angleUnit);
 
+    // The settings dialog changed AngleUnit or LongitudeOrigin: the window takes
+    // them at once, as at load. Typed angles are shown again in the new notation
+    // (ROMA40 longitudes moved to the same place counted from the new origin),
+    // labels, tooltips and notices follow, and the results are emptied with
+    // "COPIA" and "ACCODA" disabled, so a printed block never mixes notations.
+    void applySettings();
+
     // The system option frame ("Sistema Geodetico di riferimento") with the
     // buttons Option1_0..Option1_2 (objectName of the group: the option name).
     struct SystemFrame {
@@ -111,6 +118,12 @@ protected:
     virtual void printBlock(PrintQueue& q) = 0;
     // Shows or hides the window's notice about Greenwich longitudes.
     virtual void updateGreenwichNotice() {}
+    // Whether an angle box holds a ROMA40 longitude counted from LongitudeOrigin;
+    // by default a longitude box while ROMA40 is the selected system.
+    virtual bool countsFromLongitudeOrigin(const CoordinateField* field) const;
+    // Texts of the window's own that depend on the settings, after applySettings()
+    // has shown the boxes again.
+    virtual void settingsApplied() {}
     // Called after a field was left (values stored), before the buttons change.
     virtual void fieldCommitted(CoordinateField*) {}
     // The field that follows `field` on Enter; nullptr means "ESEGUI".
@@ -175,6 +188,8 @@ private:
     void onAppend();
     void onPrint();
     void installKeyPreview();
+    void showAngleUnit();
+    static bool isNumberBox(const QObject* watched);
 
     QPointer<QWidget> mainWindow_;
     QLabel* unitLabel_ = nullptr;
@@ -183,4 +198,6 @@ private:
     std::vector<QLineEdit*> results_;
     PrintQueue queue_;
     bool unloaded_ = false;
+    int angleUnit_ = 0;       // the notation the typed angles are shown in
+    int longitudeOrigin_ = 0; // the origin the typed longitudes are counted from
 };

@@ -123,7 +123,7 @@ void CoordinateField::clear() {
     committing_ = false;
 }
 
-void CoordinateField::pasteAngle(double d) {
+void CoordinateField::showAngle(double d) {
     committing_ = true;
     const tervano::PastedAngle p = tervano::AngleForPaste(d, unit_);
     edit_->setText(QString::fromStdString(tervano::PasteText(p.editValue)));
@@ -135,7 +135,35 @@ void CoordinateField::pasteAngle(double d) {
     showDisplay(formatter_ ? formatter_(*this)
                            : format(displayValue_, pattern_.isEmpty() ? defaultPattern() : pattern_));
     committing_ = false;
+}
+
+void CoordinateField::pasteAngle(double d) {
+    showAngle(d);
     emit committed();
+}
+
+void CoordinateField::changeNotation(int unit, double shift) {
+    if (kind_ != Kind::Angle)
+        return;
+    const int previous = unit_;
+    unit_ = unit;
+    if (editing()) {
+        // Not read yet: what is typed is meant in the notation it was typed in.
+        if (edit_->text().trimmed().isEmpty())
+            return;
+        const QByteArray text = edit_->text().toUtf8();
+        const tervano::TypedNumber n =
+            tervano::ReadTypedNumber(std::string_view(text.constData(), size_t(text.size())));
+        if (!n.valid || !std::isfinite(n.value))
+            return;
+        const double d = tervano::AngleFromTyped(n.value, previous).degrees + shift;
+        edit_->setText(
+            QString::fromStdString(tervano::PasteText(tervano::AngleForPaste(d, unit_).editValue)));
+        return;
+    }
+    // A number beyond a double stays shown as typed, and refused by "ESEGUI".
+    if (valid_ && std::isfinite(degrees_))
+        showAngle(degrees_ + shift);
 }
 
 void CoordinateField::pasteNumber(double v) {

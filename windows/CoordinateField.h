@@ -71,6 +71,13 @@ public:
     // An angle d (decimal degrees) written into the edit box in the current
     // notation; d itself is kept, not read back. Emits committed().
     void pasteAngle(double d);
+    // The settings changed while the window is open: an angle box takes the
+    // notation `unit` and is shown again as pasteAngle() writes it, from the
+    // stored d moved by `shift` degrees (a ROMA40 longitude whose origin
+    // changed: the same place counted from the new origin). An edit box being
+    // typed in is read in the old notation and rewritten in the new one; an
+    // empty one stays empty. Other kinds are left alone. Emits nothing.
+    void changeNotation(int unit, double shift = 0);
     // A number written into the edit box in its plain form and read back.
     void pasteNumber(double v);
     // The locale's rendering of a number through a digit pattern.
@@ -86,6 +93,8 @@ protected:
 
 private:
     void showDisplay(const QString& text);
+    // The edit and display boxes and the stored values for an angle d in the current notation.
+    void showAngle(double d);
     QString defaultPattern() const;
 
     Kind kind_;

@@ -271,6 +271,15 @@ void frmUnicoFuso::updateGreenwichNotice() {
     label17_->setVisible(notice);
 }
 
+void frmUnicoFuso::settingsApplied() {
+    // The typed meridian was shown again from the new origin; the default
+    // meridian and the zone texts follow the new notation and origin.
+    settings_.longitudeOrigin = m.LongitudeOrigin;
+    if (!meridianField_->editing() && meridianField_->valid())
+        settings_.typedMeridian = meridianField_->degrees();
+    updateZoneTexts();
+}
+
 void frmUnicoFuso::updateZoneTexts() {
     const std::string separator = DecimalSeparator();
     label5_->setText(QString::fromUtf8(

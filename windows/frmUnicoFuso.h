@@ -31,6 +31,7 @@ protected:
     void printBlock(PrintQueue& q) override;
     void updateGreenwichNotice() override;
     void fieldCommitted(CoordinateField* field) override;
+    void settingsApplied() override;
     CoordinateField* nextField(CoordinateField* field) const override;
     void clearCoordinates() override;
 

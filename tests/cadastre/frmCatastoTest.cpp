@@ -302,7 +302,7 @@ TEST_F(CatastoWindow, CopyOnOneTabPastesOnTheOtherAndReturns) {
 TEST_F(CatastoWindow, PrintedBlockLineByLine) {
     pickCentre(18);
     get("Text17")->setFocus();
-    QTest::keyClicks(get("Text17"), "PF 12,3");
+    QTest::keyClicks(get("Text17"), "PF 12,3"); // the point name keeps its comma
     type("Text1", "4180000");
     type("Text2", "2560000");
     click("Command1");
@@ -326,7 +326,7 @@ TEST_F(CatastoWindow, PrintedBlockLineByLine) {
         {"Centro del Sistema Catastale (Bessel Genova):  Monte Etna (P. Lucia)", true},
         {"Latitudine: 37° 45' 47.240''" + gap + "Longitudine:   6° 03' 51.129''", false},
         {"", false},
-        {"Punto: PF 12.3", false},
+        {"Punto: PF 12,3", false},
         {"", false},
         {"Coordinate GAUSS BOAGA", true},
         {"Nord: " + text("Text7") + gap + "Est: " + text("Text8"), false},
@@ -339,7 +339,7 @@ TEST_F(CatastoWindow, PrintedBlockLineByLine) {
         {"Centro del Sistema Catastale (Bessel Genova):  Monte Etna (P. Lucia)", true},
         {"Latitudine: 37° 45' 47.240''" + gap + "Longitudine:   6° 03' 51.129''", false},
         {"", false},
-        {"Punto: PF 12.3", false},
+        {"Punto: PF 12,3", false},
         {"", false},
         {"Coordinate CASSINI SOLDNER", true},
         {"X: " + text("Text13") + gap + "Y: " + text("Text14"), false},

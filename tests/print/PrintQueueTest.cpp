@@ -154,7 +154,7 @@ TEST_F(Printing, BlockOfThePlaneWindowWithGreenwich) {
     EXPECT_EQ(fake.printer.pending()[expected.size() + 14].text, "Coordinate Geografiche ED50");
 }
 
-TEST_F(Printing, ABlockCrossingThePageBottomGoesOnInANewDocument) {
+TEST_F(Printing, ABlockCrossingThePageBottomGoesOnOnANewPageOfTheSameDocument) {
     m.PageBottom = 7220; // room for the header, a block and part of another
     open<frmGeoPia>();
     type("Text7", "41.5");
@@ -162,22 +162,50 @@ TEST_F(Printing, ABlockCrossingThePageBottomGoesOnInANewDocument) {
     click("Command1");
     click("Command6");
     click("Command6");
-    ASSERT_EQ(fake.printer.ended.size(), 1u);
-    const auto& first = fake.printer.ended[0];
-    const auto& rest = fake.printer.pending();
-    EXPECT_GT(first.back().y, 0);
-    EXPECT_LE(first.back().y, m.PageBottom);
-    // Nothing lost, no header repeated, the continuation starts at the top margin.
-    EXPECT_EQ(first.size() + rest.size(), 8u + 2u * 19u);
-    EXPECT_GT(first.size(), 8u + 19u);
-    for (const PrintedLine& l : rest)
-        EXPECT_NE(l.text, "TRASFORMAZIONE COORDINATE DA GEOGRAFICHE A PIANE");
-    EXPECT_EQ(rest.front().y, 280);
-    EXPECT_GT(rest.front().y, 0);
-    EXPECT_EQ(rest.front().x, 793);
+    // Nothing is ended (a PDF printer would write a file and say so) until "STAMPA".
+    EXPECT_TRUE(fake.printer.ended.empty());
+    EXPECT_TRUE(fake.messages.shown.empty());
+    const auto& all = fake.printer.pending();
+    ASSERT_EQ(all.size(), 8u + 2u * 19u); // nothing lost
+    size_t firstOnSecondPage = 0;
+    while (firstOnSecondPage < all.size() && all[firstOnSecondPage].page == 0)
+        ++firstOnSecondPage;
+    ASSERT_LT(firstOnSecondPage, all.size());
+    EXPECT_GT(firstOnSecondPage, 8u + 19u);
+    const PrintedLine& lastOnFirst = all[firstOnSecondPage - 1];
+    EXPECT_LE(lastOnFirst.y, m.PageBottom);
+    EXPECT_GT(lastOnFirst.y + 11 * fake.printer.lineHeightFactor, m.PageBottom);
+    // The continued page: no header, the top margin, then line after line.
+    for (size_t i = firstOnSecondPage; i < all.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(all[i].page, 1);
+        EXPECT_EQ(all[i].x, 793);
+        EXPECT_NE(all[i].text, "TRASFORMAZIONE COORDINATE DA GEOGRAFICHE A PIANE");
+        EXPECT_NE(all[i].text, QString(23, ' ') + " Tervano1");
+        if (i > firstOnSecondPage)
+            EXPECT_EQ(all[i].y, all[i - 1].y + all[i - 1].size * fake.printer.lineHeightFactor);
+    }
+    EXPECT_EQ(all[firstOnSecondPage].y, 280);
+    // The line that did not fit is the one that opens the second page.
+    EXPECT_EQ(all[firstOnSecondPage].text, all[firstOnSecondPage - 19].text);
     EXPECT_TRUE(m.QueueOpen);
     click("Command7");
-    EXPECT_EQ(fake.printer.ended.size(), 2u);
+    ASSERT_EQ(fake.printer.ended.size(), 1u);
+    EXPECT_EQ(fake.printer.ended[0].size(), 8u + 2u * 19u);
+    EXPECT_EQ(fake.printer.ended[0].back().page, 1);
+    // The next document starts on its first page, with its header.
+    click("Command6");
+    EXPECT_EQ(fake.printer.pending().front().page, 0);
+    EXPECT_EQ(fake.printer.pending().front().text, QString(23, ' ') + " Tervano1");
+    // A printer failing to begin the new page is told, and the queue is closed.
+    fake.printer.failNextPage = true;
+    for (int i = 0; i < 3 && fake.messages.shown.empty(); ++i)
+        click("Command6");
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_TRUE(fake.messages.last().text.startsWith("STAMPA NON RIUSCITA"));
+    EXPECT_FALSE(m.QueueOpen);
+    EXPECT_TRUE(fake.printer.pending().empty());
+    EXPECT_EQ(fake.printer.ended.size(), 1u);
 }
 
 TEST_F(Printing, LinePrimitives) {

@@ -43,6 +43,7 @@ struct PrintedLine {
     bool bold;
     QString text;
     int document; // index of the document the line belongs to
+    int page;     // page of that document, from 0
 };
 
 // A printer that records every line with its position and font.
@@ -54,11 +55,13 @@ public:
     int lineHeightFactor = 20; // twips per point of font size, roughly 1.15 line spacing
     bool failNextLine = false;
     bool failNextEnd = false;
+    bool failNextPage = false;
 
     std::vector<PrintedLine> lines;              // every line ever printed
     std::vector<std::vector<PrintedLine>> ended; // documents ended (printed)
     int discarded = 0;                           // documents discarded with lines in them
     int documentIndex = 0;
+    int pageIndex = 0; // page of the document being composed
 
     int printerCount() const override { return printers; }
     int pageHeight() const override { return height; }
@@ -79,13 +82,23 @@ public:
             failNextLine = false;
             return false;
         }
-        PrintedLine l{x_, y_, font_, size_, bold_, text, documentIndex};
+        PrintedLine l{x_, y_, font_, size_, bold_, text, documentIndex, pageIndex};
         lines.push_back(l);
         current_.push_back(l);
         y_ += size_ * lineHeightFactor;
         return true;
     }
+    bool newPage() override {
+        if (failNextPage) {
+            failNextPage = false;
+            return false;
+        }
+        ++pageIndex;
+        x_ = y_ = 0;
+        return true;
+    }
     PrintOutcome endDocument() override {
+        pageIndex = 0;
         if (failNextEnd) {
             failNextEnd = false;
             current_.clear();
@@ -99,6 +112,7 @@ public:
         return {};
     }
     void discardDocument() override {
+        pageIndex = 0;
         if (!current_.empty())
             ++discarded;
         current_.clear();

@@ -357,10 +357,10 @@ TEST_F(GeoPia, KeyPreviewEnterChainAndDisplayClick) {
     clickBox("Text1");
     box("Text7")->clear();
 
-    // "," becomes "." in every box, the point name included.
+    // "," becomes "." in the number boxes only: the point name keeps its comma.
     box("Text9")->setFocus();
-    QTest::keyClicks(box("Text9"), "P,1");
-    EXPECT_EQ(text("Text9"), "P.1");
+    QTest::keyClicks(box("Text9"), "PT1, vertice");
+    EXPECT_EQ(text("Text9"), "PT1, vertice");
     type("Text7", "41,5");
     EXPECT_EQ(text("Text7"), "41.5");
     EXPECT_NEAR(w->latitude(), 41.0 + 50.0 / 60.0, 1e-8);
@@ -372,6 +372,12 @@ TEST_F(GeoPia, KeyPreviewEnterChainAndDisplayClick) {
     click("Command1");
     EXPECT_FALSE(text("Text3").isEmpty());
     EXPECT_TRUE(enabled("Command6"));
+    // The point name is printed as typed.
+    click("Command6");
+    bool named = false;
+    for (const PrintedLine& l : fake.printer.pending())
+        named = named || l.text == "Punto: PT1, vertice";
+    EXPECT_TRUE(named);
     // A click on a display box empties the results, disables "ACCODA" and reopens the box.
     clickBox("Text1");
     EXPECT_TRUE(text("Text3").isEmpty());
