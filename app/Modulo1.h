@@ -2,6 +2,7 @@
 
 #include "app/Platform.h"
 #include "datum/CommonPointTable.h"
+#include "geodesy/ReferenceSystems.h"
 
 #include <QString>
 
@@ -52,7 +53,7 @@ public:
     CopiedCoordinatesRecord CopiedCoordinates;
 
     // Computation parameters shared by the windows.
-    double ScaleFactor = 0.9996;
+    double ScaleFactor = tervano::ScaleFactorUTM;
     int SystemCode = 1;
     int ZoneCode = 1;
 

@@ -2,6 +2,7 @@
 
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
+#include "geodesy/InRange.h"
 #include "geodesy/ReferenceSystems.h"
 
 #include <cmath>
@@ -27,14 +28,6 @@ constexpr double R3 = 4.130689332547e-05;
 constexpr double S1 = -0.0001553682444291;
 constexpr double S2 = -8.047869320297e-06;
 constexpr double S3 = -0.0001492334701791;
-
-// Gauss-Boaga zones as written for this transformation (degrees from Monte Mario).
-constexpr double ZoneLimit = -0.45233333333333;
-constexpr double OvestOffset = 3.45233333333333;
-constexpr double EstOffset = 2.54766666666667;
-constexpr double FalseEastOvest = 1500000.0;
-constexpr double FalseEastEst = 2520000.0;
-constexpr double EstLimit = 2000000.0;
 
 double StoredToRadians(double stored) {
     return SexagesimalToDegrees(stored) * Pi() / 180.0;
@@ -65,11 +58,6 @@ double LongitudeShift(double u, double v) {
 
 CadastralCheckFailure Failure(CadastralInput input, std::vector<std::string> lines) {
     return {input, std::move(lines)};
-}
-
-// Inclusive; a NaN is never within.
-bool Within(double v, double low, double high) {
-    return v >= low && v <= high;
 }
 
 constexpr double NordLow = 3800000.0;
@@ -178,12 +166,14 @@ LatLon CentreRadians(const CentreValues& centre) {
     return {StoredToRadians(centre.centreLatitude), StoredToRadians(centre.centreLongitude)};
 }
 
+// The longitude here is computed, not typed: the boundary has none of the
+// slack that typed longitudes get.
 int ZoneForLongitude(double lambdaMM) {
-    return lambdaMM < ZoneLimit ? GBOvest : GBEst;
+    return lambdaMM < BoundOvestEstMM ? GBOvest : GBEst;
 }
 
 int ZoneForEast(double Est) {
-    return Est <= EstLimit ? GBOvest : GBEst;
+    return Est <= GaussBoagaEastSplit ? GBOvest : GBEst;
 }
 
 GaussBoagaResult CassiniToGaussBoaga(const CentreValues& centre, double X, double Y) {
@@ -194,30 +184,21 @@ GaussBoagaResult CassiniToGaussBoaga(const CentreValues& centre, double X, doubl
 
     GaussBoagaResult out{};
     out.ZoneCode = ZoneForLongitude(lambdaMM);
-    double dl = 0;
-    double falseEast = 0;
-    if (out.ZoneCode == GBOvest) {
-        dl = lambdaMM + OvestOffset;
-        falseEast = FalseEastOvest;
-    } else {
-        dl = lambdaMM - EstOffset;
-        falseEast = FalseEastEst;
-    }
-    const GaussForwardResult g =
-        GaussForward(roma.latitude, dl * Pi() / 180.0, ROMA40, GaussBoagaScaleFactor);
+    const Zone& zone = ZoneFor(out.ZoneCode);
+    const double dl = lambdaMM - zone.centralMeridian;
+    const GaussForwardResult g = GaussForward(roma.latitude, dl * Pi() / 180.0, ROMA40, zone.scaleFactor);
     out.Nord = g.ProjNorth;
-    out.Est = g.ProjEast + falseEast;
+    out.Est = g.ProjEast + zone.falseEast;
     return out;
 }
 
 CassiniResult GaussBoagaToCassini(const CentreValues& centre, double Nord, double Est) {
     CassiniResult out{};
     out.ZoneCode = ZoneForEast(Est);
-    const double E0 = out.ZoneCode == GBOvest ? Est - FalseEastOvest : Est - FalseEastEst;
-    const RefinedInverseResult g = GaussInverseRefined(Nord, E0, ROMA40, GaussBoagaScaleFactor);
+    const Zone& zone = ZoneFor(out.ZoneCode);
+    const RefinedInverseResult g = GaussInverseRefined(Nord, Est - zone.falseEast, ROMA40, zone.scaleFactor);
     out.GeoDeltaLongitude = g.GeoDeltaLongitude * 180.0 / Pi();
-    const double lambdaMM =
-        out.ZoneCode == GBOvest ? out.GeoDeltaLongitude - OvestOffset : out.GeoDeltaLongitude + EstOffset;
+    const double lambdaMM = out.GeoDeltaLongitude + zone.meridianAddedBack;
     const double lambdaR = lambdaMM * Pi() / 180.0;
 
     const LatLon bessel = Roma40ToBessel(g.GeoLatitude, lambdaR);
@@ -249,34 +230,34 @@ std::optional<CadastralCheckFailure> CheckCentre(const CentreValues& centre) {
 }
 
 std::optional<CadastralCheckFailure> CheckGaussBoaga(double Nord, double Est) {
-    if (!Within(Nord, NordLow, NordHigh))
+    if (!InRange(Nord, NordLow, NordHigh))
         return NordFailure();
-    if (!Within(Est, EstLow, EstHigh))
+    if (!InRange(Est, EstLow, EstHigh))
         return EstFailure();
     return std::nullopt;
 }
 
 std::optional<CadastralCheckFailure> CheckCassini(double X, double Y, bool xValid, bool yValid) {
-    if (!xValid || !Within(X, -CassiniLimit, CassiniLimit))
+    if (!xValid || !InRange(X, -CassiniLimit, CassiniLimit))
         return XFailure();
-    if (!yValid || !Within(Y, -CassiniLimit, CassiniLimit))
+    if (!yValid || !InRange(Y, -CassiniLimit, CassiniLimit))
         return YFailure();
     return std::nullopt;
 }
 
 std::optional<CadastralCheckFailure> CheckGaussBoagaResult(const GaussBoagaResult& r) {
     // Nord follows X along the meridian, Est follows Y across it.
-    if (!Within(r.Nord, NordLow, NordHigh))
+    if (!InRange(r.Nord, NordLow, NordHigh))
         return XFailure();
-    if (!Within(r.Est, EstLow, EstHigh))
+    if (!InRange(r.Est, EstLow, EstHigh))
         return YFailure();
     return std::nullopt;
 }
 
 std::optional<CadastralCheckFailure> CheckCassiniResult(const CassiniResult& r) {
-    if (!Within(r.X, -CassiniLimit, CassiniLimit))
+    if (!InRange(r.X, -CassiniLimit, CassiniLimit))
         return NordFailure();
-    if (!Within(r.Y, -CassiniLimit, CassiniLimit))
+    if (!InRange(r.Y, -CassiniLimit, CassiniLimit))
         return EstFailure();
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cadastre/CadastralCentres.h"
+#include "geodesy/ReferenceSystems.h"
 
 #include <optional>
 #include <string>
@@ -34,7 +35,7 @@ struct MonteMarioAnchor {
 const MonteMarioAnchor& Anchor();
 
 // Scale factor of the Gauss-Boaga zones.
-inline constexpr double GaussBoagaScaleFactor = 0.9996;
+inline constexpr double GaussBoagaScaleFactor = ScaleFactorUTM;
 
 struct LatLon {
     double latitude;
@@ -62,7 +63,7 @@ LatLon CassiniInverse(double X, double Y, double phi0, double lambda0);
 LatLon CentreRadians(const CentreValues& centre);
 
 // Gauss-Boaga zone of a ROMA40 longitude from Monte Mario (degrees): 4 Ovest
-// below -0.45233333333333, 5 Est from there on.
+// below BoundOvestEstMM (-0.45233333333333), 5 Est from there on.
 int ZoneForLongitude(double lambdaMM);
 // Gauss-Boaga zone of an Est coordinate: 4 Ovest up to 2 000 000 included, 5 Est above.
 int ZoneForEast(double Est);

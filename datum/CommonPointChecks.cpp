@@ -3,6 +3,7 @@
 #include "datum/LandMasses.h"
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
+#include "geodesy/InRange.h"
 #include "geodesy/ReferenceSystems.h"
 
 #include <cmath>
@@ -21,19 +22,6 @@ constexpr double WithinSystem = 0.5;
 // The same place, seen from a Gauss-Boaga or UTM zone, may lie up to a few
 // hundred metres beyond the accepted range when the range's edge is typed.
 constexpr double ResultSlack = 1000.0;
-
-double FalseEastOf(int zone) {
-    switch (zone) {
-    case GBOvest:
-        return 1500000.0;
-    case GBEst:
-        return 2520000.0;
-    case AuxiliaryZone:
-        return 3500000.0;
-    default:
-        return 500000.0;
-    }
-}
 
 struct Place {
     int column; // East column of the pair
@@ -93,7 +81,7 @@ PlaneBand ResultBand(int zoneCode) {
 }
 
 bool InsideBand(const PlaneBand& band, double east, double north) {
-    return east >= band.eastLow && east <= band.eastHigh && north >= band.northLow && north <= band.northHigh;
+    return InRange(east, band.eastLow, band.eastHigh) && InRange(north, band.northLow, band.northHigh);
 }
 
 int ColumnZone(int column) {
@@ -112,15 +100,15 @@ std::string CheckCommonPointRow(const std::array<double, CommonPointColumns>& ce
                 continue;
             const int zone = ColumnZone(column);
             const PlaneBand band = TerritoryBand(zone);
-            if (!(east >= band.eastLow && east <= band.eastHigh))
+            if (!InRange(east, band.eastLow, band.eastHigh))
                 return "VALORE FUORI DAI LIMITI DELLA ZONA NELLA COLONNA " + std::to_string(column);
-            if (!(north >= band.northLow && north <= band.northHigh))
+            if (!InRange(north, band.northLow, band.northHigh))
                 return "VALORE FUORI DAI LIMITI DELLA ZONA NELLA COLONNA " + std::to_string(column + 1);
-            const GaussInverseResult g =
-                GaussInverse(north, east - FalseEastOf(zone), system, ScaleFactorUTM);
+            const Zone& z = ZoneFor(zone);
+            const GaussInverseResult g = GaussInverse(north, east - z.falseEast, system, z.scaleFactor);
             places.push_back({column,
                               system,
-                              {RadiansToDegrees(g.GeoDeltaLongitude) + 9.0 + 6.0 * group,
+                              {RadiansToDegrees(g.GeoDeltaLongitude) + z.centralMeridianGreenwich,
                                RadiansToDegrees(g.GeoLatitude)}});
         }
 

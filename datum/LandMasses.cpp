@@ -226,9 +226,10 @@ std::string AssignLandMasses(std::string_view outlineText, CommonPointTable& tab
         const int column = west ? 6 : 8;
         if (table.cell(row, column + 1) == 0.0)
             continue;
-        const GaussInverseResult g = GaussInverse(table.cell(row, column + 1),
-                                                  table.cell(row, column) - 500000.0, ED50, ScaleFactorUTM);
-        const LonLat q{RadiansToDegrees(g.GeoDeltaLongitude) + (west ? 9.0 : 15.0),
+        const Zone& zone = ZoneFor(west ? UTM32 : UTM33);
+        const GaussInverseResult g = GaussInverse(
+            table.cell(row, column + 1), table.cell(row, column) - zone.falseEast, ED50, zone.scaleFactor);
+        const LonLat q{RadiansToDegrees(g.GeoDeltaLongitude) + zone.centralMeridianGreenwich,
                        RadiansToDegrees(g.GeoLatitude)};
         table.landMass[static_cast<size_t>(row)] = static_cast<signed char>(NearestLandMass(*outline, q));
     }

@@ -5,6 +5,8 @@
 #include "datum/LandMasses.h"
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
+#include "geodesy/InRange.h"
+#include "geodesy/PlaneConversions.h"
 #include "geodesy/ReferenceSystems.h"
 
 #include <cmath>
@@ -13,56 +15,11 @@ namespace tervano {
 
 namespace {
 
-constexpr double Scale = 0.9996;
-
-// Zone bounds of ROMA40 longitudes from Monte Mario: 12° and 18° E of Greenwich.
-constexpr double OvestBound = -0.45233333333333;
-constexpr double EstBound = 5.5476666666667;
-
-// Subtracted from a longitude to get the difference from a zone's meridian.
-constexpr double OvestSubtracted = -3.45233333333333;
-constexpr double EstSubtracted = 2.54766666666667;
-constexpr double AuxiliarySubtracted = 8.5476666666667;
-
-// Added back to a longitude difference, by ZoneCode 1..6.
-double AddedBack(int zone) {
-    switch (zone) {
-    case UTM32:
-        return 9.0;
-    case UTM33:
-        return 15.0;
-    case UTM34:
-        return 21.0;
-    case GBOvest:
-        return -3.45233333333333;
-    case GBEst:
-        return 2.54766666666667;
-    default:
-        return 8.54766666666667;
-    }
-}
-
-double FalseEast(int zone) {
-    switch (zone) {
-    case GBOvest:
-        return 1500000.0;
-    case GBEst:
-        return 2520000.0;
-    case AuxiliaryZone:
-        return 3500000.0;
-    default:
-        return 500000.0;
-    }
-}
-
-// A typed sexagesimal angle carries a guard of about 3e-11° (49° reads as
-// 49.00000000003): angle bounds are compared with this much slack so that a
-// bound typed exactly is accepted, as the ranges include their bounds.
-constexpr double AngleSlack = 1e-10;
+constexpr double Scale = ScaleFactorUTM;
 
 // True when v lies outside [low, high]; a value that is not a number is outside.
 bool Outside(double v, double low, double high) {
-    return !(v >= low && v <= high);
+    return !InRange(v, low, high);
 }
 
 ChangeOutcome Refuse(const char* first, const char* second, ChangeField focus) {
@@ -144,51 +101,35 @@ std::string NotComputableText() {
 
 ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicChangeInput& in) {
     const double pi = Pi();
-    const double monteMario = SexagesimalToDegrees(12.27084);
+    const double monteMario = GreenwichShift();
     const bool sourceRoma = in.SourceSystem == ROMA40;
 
     double lambda = in.longitude;
     if (sourceRoma && in.LongitudeOrigin == 2)
         lambda = lambda - monteMario;
 
-    if (Outside(in.latitude, 35.0 - AngleSlack, 49.0 + AngleSlack))
+    if (!AngleInRange(in.latitude, 35.0, 49.0))
         return Refuse("VALORE DELLA LATITUDINE", "NON AMMESSO DAL PROGRAMMA", ChangeField::Latitude);
-    if (sourceRoma && Outside(lambda, -7.0 - AngleSlack, 7.0 + AngleSlack))
+    if (sourceRoma && !AngleInRange(lambda, -7.0, 7.0))
         return Refuse("VALORE DELLA LONGITUDINE NON", "AMMISSIBILE PER IL SISTEMA INDICATO",
                       ChangeField::Longitude);
-    if (!sourceRoma && Outside(lambda, 5.0 - AngleSlack, 19.0 + AngleSlack))
+    if (!sourceRoma && !AngleInRange(lambda, 5.0, 19.0))
         return Refuse("VALORE DELLA LONGITUDINE", "NON AMMISSIBILE", ChangeField::Longitude);
 
     ChangeOutcome out;
-    double deltaLambda = 0.0;
-    if (sourceRoma) {
-        // Zone bounds with the slack of the range checks, so that a bound typed
-        // in any notation falls in the zone of its exact value.
-        if (lambda < OvestBound - AngleSlack) {
-            out.SourceZone = GBOvest;
-            deltaLambda = lambda - OvestSubtracted;
-        } else if (lambda < EstBound - AngleSlack) {
-            out.SourceZone = GBEst;
-            deltaLambda = lambda - EstSubtracted;
-        } else {
-            out.SourceZone = AuxiliaryZone;
-            deltaLambda = lambda - AuxiliarySubtracted;
-        }
-    } else if (lambda > 18.0 + AngleSlack) {
-        out.SourceZone = UTM34;
-        deltaLambda = lambda - 21.0;
-    } else if (lambda > 12.0 + AngleSlack) {
-        out.SourceZone = UTM33;
-        deltaLambda = lambda - 15.0;
-    } else {
-        out.SourceZone = UTM32;
-        deltaLambda = lambda - 9.0;
-    }
+    // Zone bounds with the slack of the range checks, so that a bound typed in
+    // any notation falls in the zone of its exact value; ROMA40 points from
+    // 18° E of Greenwich on go into the auxiliary zone.
+    out.SourceZone = MembershipZone(in.SourceSystem, lambda);
+    if (out.SourceZone == GBEst && !(lambda < BoundEstAuxiliaryMM - AngleSlack))
+        out.SourceZone = AuxiliaryZone;
+    const Zone& source = ZoneFor(out.SourceZone);
+    const double deltaLambda = lambda - source.centralMeridian;
 
     const GaussForwardResult g =
         GaussForward(in.latitude * pi / 180.0, deltaLambda * pi / 180.0, in.SourceSystem, Scale);
     double north = g.ProjNorth;
-    double east = g.ProjEast + FalseEast(out.SourceZone);
+    double east = g.ProjEast + source.falseEast;
 
     const LonLat place{sourceRoma ? lambda + monteMario : lambda, in.latitude};
     if (!Search(table, in.SourceSystem, in.TargetSystem, out, east, north, place))
@@ -197,10 +138,11 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
     out.TargetZone = PairedTargetZone(out.SourceZone, in.TargetSystem);
     if (!InsideBand(ResultBand(out.TargetZone), east, north))
         return ResultRefused(out);
-    const double x = east - FalseEast(out.TargetZone);
+    const Zone& target = ZoneFor(out.TargetZone);
+    const double x = east - target.falseEast;
     const RefinedInverseResult inv = GaussInverseRefined(north, x, in.TargetSystem, Scale);
     out.latitude = inv.GeoLatitude * 180.0 / pi;
-    out.longitude = inv.GeoDeltaLongitude * 180.0 / pi + AddedBack(out.TargetZone);
+    out.longitude = inv.GeoDeltaLongitude * 180.0 / pi + target.meridianAddedBack;
     if (in.TargetSystem == ROMA40 && in.LongitudeOrigin == 2)
         out.longitude = out.longitude + monteMario;
     if (!std::isfinite(out.latitude) || !std::isfinite(out.longitude))
@@ -229,19 +171,10 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
     }
 
     ChangeOutcome out;
-    double x = 0.0;
-    if (sourceRoma) {
-        if (east > 2000000.0) {
-            out.SourceZone = GBEst;
-            x = east - 2520000.0;
-        } else {
-            out.SourceZone = GBOvest;
-            x = east - 1500000.0;
-        }
-    } else {
-        out.SourceZone = in.zoneNumber - 32 + UTM32;
-        x = east - 500000.0;
-    }
+    out.SourceZone = sourceRoma ? GaussBoagaZoneOfEast(east) : in.zoneNumber - 32 + UTM32;
+    // The zone typed, kept when a Gauss-Boaga Est point moves into the auxiliary zone.
+    const Zone& typed = ZoneFor(out.SourceZone);
+    const double x = east - typed.falseEast;
 
     const RefinedInverseResult inv = GaussInverseRefined(north, x, in.SourceSystem, Scale);
     const double phi = inv.GeoLatitude;
@@ -268,13 +201,14 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
     case GBEst: {
         // A Gauss-Boaga Est point east of 18° E of Greenwich is carried
         // through the auxiliary zone on 21° E.
-        const double lambda = deltaLambda + 2.5476666666;
-        if (lambda > 5.5476666666667) {
+        const double lambda = deltaLambda + MeridianEstShortMM;
+        if (lambda > BoundEstAuxiliaryMM) {
             out.SourceZone = AuxiliaryZone;
+            const Zone& auxiliary = ZoneFor(AuxiliaryZone);
             const GaussForwardResult g =
-                GaussForward(phi, (lambda - 8.5476666666667) * pi / 180.0, ROMA40, Scale);
+                GaussForward(phi, (lambda - auxiliary.centralMeridian) * pi / 180.0, ROMA40, Scale);
             north = g.ProjNorth;
-            east = g.ProjEast + 3500000.0;
+            east = g.ProjEast + auxiliary.falseEast;
         }
         break;
     }
@@ -287,9 +221,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
 
     // The typed point's place, longitude from Greenwich, for its land mass.
     // (deltaLambda is still reckoned from the typed zone's meridian.)
-    const int typedZone = sourceRoma ? (out.SourceZone == GBOvest ? 0 : 1) : in.zoneNumber - 32;
-    const double meridian = 9.0 + 6.0 * typedZone;
-    const LonLat place{deltaLambda + meridian, phi * 180.0 / pi};
+    const LonLat place{deltaLambda + typed.centralMeridianGreenwich, phi * 180.0 / pi};
     if (!Search(table, in.SourceSystem, in.TargetSystem, out, east, north, place))
         return out;
     if (!InsideBand(ResultBand(out.TargetZone), east, north))
@@ -297,11 +229,12 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
 
     if (out.TargetZone == AuxiliaryZone) {
         // A UTM 34 point going to ROMA40 is shown in Gauss-Boaga Est.
-        const RefinedInverseResult a = GaussInverseRefined(north, east - 3500000.0, ROMA40, Scale);
-        const double deltaLambdaEst = a.GeoDeltaLongitude + 0.149184927 - 0.044465172;
+        const RefinedInverseResult a =
+            GaussInverseRefined(north, east - ZoneFor(AuxiliaryZone).falseEast, ROMA40, Scale);
+        const double deltaLambdaEst = a.GeoDeltaLongitude + MeridianAuxiliaryRadians - MeridianEstRadians;
         const GaussForwardResult g = GaussForward(a.GeoLatitude, deltaLambdaEst, ROMA40, Scale);
         north = g.ProjNorth;
-        east = g.ProjEast + 2520000.0;
+        east = g.ProjEast + ZoneFor(GBEst).falseEast;
     }
     if (!std::isfinite(north) || !std::isfinite(east))
         return ResultRefused(out);

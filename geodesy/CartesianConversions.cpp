@@ -2,6 +2,7 @@
 
 #include "geodesy/Angles.h"
 #include "geodesy/Cartesian.h"
+#include "geodesy/InRange.h"
 #include "geodesy/ReferenceSystems.h"
 
 #include <cmath>
@@ -12,18 +13,6 @@ namespace {
 
 constexpr double HeightLimit = 10000.0;
 constexpr double CartesianLimit = 6400000.0;
-
-bool Within(double v, double low, double high, bool valid) {
-    return valid && v >= low && v <= high;
-}
-
-// Reading a sexagesimal angle adds a guard of 1e-11 to the packed value, so a
-// bound typed exactly lies a few 1e-11 degrees outside: angles are compared
-// with this much slack to accept it.
-constexpr double AngleSlack = 1e-10;
-bool AngleWithin(double v, double low, double high, bool valid) {
-    return Within(v, low - AngleSlack, high + AngleSlack, valid);
-}
 
 } // namespace
 
@@ -90,11 +79,11 @@ const char* CartesianFrameCaption(int systemCode) {
 
 InputCheck CheckGeographicInput(double latitude, double longitude, double height, bool latitudeValid,
                                 bool longitudeValid, bool heightValid) {
-    if (!AngleWithin(latitude, -90.0, 90.0, latitudeValid))
+    if (!AngleInRange(latitude, -90.0, 90.0, latitudeValid))
         return {InputLatitude, "VALORE DELLA LATITUDINE", "NON AMMISSIBILE", "", CheckIcon::Error};
-    if (!AngleWithin(longitude, -180.0, 180.0, longitudeValid))
+    if (!AngleInRange(longitude, -180.0, 180.0, longitudeValid))
         return {InputLongitude, "VALORE DELLA LONGITUDINE", "NON AMMISSIBILE", "", CheckIcon::Error};
-    if (!Within(height, -HeightLimit, HeightLimit, heightValid))
+    if (!InRange(height, -HeightLimit, HeightLimit, heightValid))
         return {InputHeight, "VALORE DELLA QUOTA", "NON AMMESSO DAL PROGRAMMA", "", CheckIcon::Warning};
     return {};
 }
@@ -123,11 +112,11 @@ GeographicToCartesianOutcome ConvertGeographicToCartesian(double latitude, doubl
 
 InputCheck CheckCartesianInput(double x, double y, double z, bool xValid, bool yValid, bool zValid) {
     // The Y message lacks its first letter as the program has always shown it.
-    if (!Within(x, -CartesianLimit, CartesianLimit, xValid))
+    if (!InRange(x, -CartesianLimit, CartesianLimit, xValid))
         return {InputX, "VALORE DELLA X NON", "AMMESSO DAL PROGRAMMA", "", CheckIcon::Warning};
-    if (!Within(y, -CartesianLimit, CartesianLimit, yValid))
+    if (!InRange(y, -CartesianLimit, CartesianLimit, yValid))
         return {InputY, "VALORE DELLA Y NON", "MMESSO DAL PROGRAMMA", "", CheckIcon::Warning};
-    if (!Within(z, -CartesianLimit, CartesianLimit, zValid))
+    if (!InRange(z, -CartesianLimit, CartesianLimit, zValid))
         return {InputZ, "VALORE DELLA Z NON", "AMMESSO DAL PROGRAMMA", "", CheckIcon::Warning};
     return {};
 }

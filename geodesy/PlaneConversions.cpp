@@ -2,6 +2,7 @@
 
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
+#include "geodesy/InRange.h"
 #include "geodesy/ReferenceSystems.h"
 
 namespace tervano {
@@ -10,56 +11,18 @@ namespace {
 
 constexpr const char* ForSystemTail = "AMMISSIBILE PER IL SISTEMA INDICATO";
 
-bool Within(double v, double low, double high, bool valid) {
-    return valid && v >= low && v <= high;
-}
-
-// Reading a sexagesimal angle adds a guard of 1e-11 to the packed value, which
-// puts a typed 49° about 3e-11° above 49: angles are compared with this much
-// slack so that a bound typed exactly is accepted, as the ranges include it.
-constexpr double AngleSlack = 1e-10;
-bool AngleWithin(double v, double low, double high, bool valid) {
-    return Within(v, low - AngleSlack, high + AngleSlack, valid);
-}
-
-// Longitude of the zone's central meridian in the convention of its system.
-double CentralMeridian(int zoneCode) {
-    switch (zoneCode) {
-    case GBOvest:
-        return -3.45233333333333;
-    case GBEst:
-        return 2.54766666666667;
-    case UTM33:
-        return 15.0;
-    case UTM34:
-        return 21.0;
-    default:
-        return 9.0;
-    }
-}
-
-double FalseEast(int zoneCode) {
-    switch (zoneCode) {
-    case GBOvest:
-        return 1500000.0;
-    case GBEst:
-        return 2520000.0;
-    default:
-        return 500000.0;
-    }
-}
-
 struct PlanePoint {
     double north;
     double east;
 };
 
 PlanePoint Project(int systemCode, int zoneCode, double latitude, double longitude, double scaleFactor) {
-    const double deltaLambda = longitude - CentralMeridian(zoneCode);
+    const Zone& zone = ZoneFor(zoneCode);
+    const double deltaLambda = longitude - zone.centralMeridian;
     const double pi = Pi();
     const GaussForwardResult r =
         GaussForward(pi * latitude / 180.0, pi * deltaLambda / 180.0, systemCode, scaleFactor);
-    return {r.ProjNorth, r.ProjEast + FalseEast(zoneCode)};
+    return {r.ProjNorth, r.ProjEast + zone.falseEast};
 }
 
 } // namespace
@@ -67,15 +30,15 @@ PlanePoint Project(int systemCode, int zoneCode, double latitude, double longitu
 InputCheck CheckGeographicForPlane(int systemCode, double latitude, double longitude, bool latitudeValid,
                                    bool longitudeValid) {
     if (systemCode == ROMA40) {
-        if (!AngleWithin(latitude, 35.0, 49.0, latitudeValid))
+        if (!AngleInRange(latitude, 35.0, 49.0, latitudeValid))
             return {1, "VALORE DELLA LATITUDINE NON", ForSystemTail};
-        if (!AngleWithin(longitude, -7.0, 7.0, longitudeValid))
+        if (!AngleInRange(longitude, -7.0, 7.0, longitudeValid))
             return {2, "VALORE DELLA LONGITUDINE NON", ForSystemTail};
         return {};
     }
-    if (!AngleWithin(latitude, 1.0, 80.0, latitudeValid))
+    if (!AngleInRange(latitude, 1.0, 80.0, latitudeValid))
         return {1, "VALORE DELLA LATITUDINE", "NON AMMISSIBILE"};
-    if (!AngleWithin(longitude, 5.0, 25.0, longitudeValid))
+    if (!AngleInRange(longitude, 5.0, 25.0, longitudeValid))
         return {2, "VALORE DELLA LONGITUDINE", "NON AMMISSIBILE"};
     return {};
 }
@@ -83,15 +46,15 @@ InputCheck CheckGeographicForPlane(int systemCode, double latitude, double longi
 InputCheck CheckPlaneForGeographic(int systemCode, double north, double east, bool northValid,
                                    bool eastValid) {
     if (systemCode == ROMA40) {
-        if (!Within(north, 3800000.0, 5500000.0, northValid))
+        if (!InRange(north, 3800000.0, 5500000.0, northValid))
             return {1, "VALORE DELLA COORDINATA NORD NON", ForSystemTail};
-        if (!Within(east, 1100000.0, 3000000.0, eastValid))
+        if (!InRange(east, 1100000.0, 3000000.0, eastValid))
             return {2, "VALORE DELLA COORDINATA EST NON", ForSystemTail};
         return {};
     }
-    if (!Within(north, 100000.0, 9000000.0, northValid))
+    if (!InRange(north, 100000.0, 9000000.0, northValid))
         return {1, "VALORE DELLA COORDINATA NORD", "NON AMMISSIBILE"};
-    if (!Within(east, 50000.0, 1000000.0, eastValid))
+    if (!InRange(east, 50000.0, 1000000.0, eastValid))
         return {2, "VALORE DELLA COORDINATA EST NON", ForSystemTail};
     return {};
 }
@@ -102,28 +65,28 @@ InputCheck CheckPlaneForGeographic(int systemCode, double north, double east, bo
 // inclusive rule gives for the exact value.
 int MembershipZone(int systemCode, double lambda) {
     if (systemCode == ROMA40)
-        return lambda < -0.45233333333333 - AngleSlack ? GBOvest : GBEst;
-    if (lambda > 18.0 + AngleSlack)
+        return lambda < BoundOvestEstMM - AngleSlack ? GBOvest : GBEst;
+    if (lambda > BoundUTM33UTM34 + AngleSlack)
         return UTM34;
-    if (lambda > 12.0 + AngleSlack)
+    if (lambda > BoundUTM32UTM33 + AngleSlack)
         return UTM33;
     return UTM32;
 }
 
 int OverlapZone(int systemCode, double lambda, int membershipZone) {
     if (systemCode == ROMA40) {
-        if (AngleWithin(lambda, -0.5, 0.0, true))
+        if (AngleInRange(lambda, -0.5, 0.0, true))
             return membershipZone == GBEst ? GBOvest : GBEst;
         return 0;
     }
-    if (AngleWithin(lambda, 11.66666666, 12.33333334, true)) {
+    if (AngleInRange(lambda, 11.66666666, 12.33333334, true)) {
         if (membershipZone == UTM33)
             return UTM32;
         if (membershipZone == UTM32)
             return UTM33;
         return 0;
     }
-    if (AngleWithin(lambda, 17.66666666, 18.33333334, true)) {
+    if (AngleInRange(lambda, 17.66666666, 18.33333334, true)) {
         if (membershipZone == UTM34)
             return UTM33;
         if (membershipZone == UTM33)
@@ -182,10 +145,6 @@ const char* ZoneCaptionOverlap(int zoneCode) {
     default:
         return "";
     }
-}
-
-double GreenwichShift() {
-    return SexagesimalToDegrees(12.27084);
 }
 
 const char* SystemCaption(int systemCode) {
@@ -279,15 +238,15 @@ PlaneToGeoResult PlaneToGeographic(int systemCode, int utmZoneCode, double north
                                    int longitudeOrigin, double scaleFactor) {
     PlaneToGeoResult r{};
     if (systemCode == ROMA40)
-        r.ZoneCode = east > 2000000.0 ? GBEst : GBOvest;
+        r.ZoneCode = GaussBoagaZoneOfEast(east);
     else
         r.ZoneCode = utmZoneCode;
-    const RefinedInverseResult g =
-        GaussInverseRefined(north, east - FalseEast(r.ZoneCode), systemCode, scaleFactor);
+    const Zone& zone = ZoneFor(r.ZoneCode);
+    const RefinedInverseResult g = GaussInverseRefined(north, east - zone.falseEast, systemCode, scaleFactor);
     r.Converged = g.converged;
     const double pi = Pi();
     r.Latitude = g.GeoLatitude * 180.0 / pi;
-    r.Longitude = g.GeoDeltaLongitude * 180.0 / pi + CentralMeridian(r.ZoneCode);
+    r.Longitude = g.GeoDeltaLongitude * 180.0 / pi + zone.meridianAddedBack;
     if (systemCode == ROMA40 && longitudeOrigin == 2)
         r.Longitude += GreenwichShift();
     return r;

@@ -1,18 +1,20 @@
 #pragma once
 
 #include "geodesy/InputCheck.h"
+#include "geodesy/ReferenceSystems.h" // GreenwichShift, used with these rules
 
 #include <array>
 
 // Rules of the geographic <-> plane conversions that do not depend on any
 // window: input ranges with their messages, zone of membership and overlap
-// bands, zone captions, the Greenwich shift of ROMA40 longitudes, and the two
-// conversions themselves. Every front end calls these plain functions.
+// bands, zone captions, and the two conversions themselves (the Greenwich
+// shift of ROMA40 longitudes, GreenwichShift, is in the table of reference
+// systems). Every front end calls these plain functions.
 //
 // Usage:
 //   InputCheck c = CheckGeographicForPlane(system, lat, lon, latValid, lonValid);
 //   if (c.failed != 0) { show c.line1 + "\r" + c.line2, focus input c.failed }
-//   else { GeoToPlaneResult r = GeographicToPlane(system, zoneMode, zoneCode, lat, lon, 0.9996); }
+//   else { GeoToPlaneResult r = GeographicToPlane(system, zoneMode, zoneCode, lat, lon, ScaleFactorUTM); }
 namespace tervano {
 
 // Latitude and longitude in decimal degrees; for ROMA40 the longitude is
@@ -34,10 +36,6 @@ int OverlapZone(int systemCode, double lambda, int membershipZone);
 const char* ZoneCaptionHand(int zoneCode);
 const char* ZoneCaptionMembership(int zoneCode);
 const char* ZoneCaptionOverlap(int zoneCode);
-
-// Degrees subtracted from a ROMA40 longitude typed from Greenwich to count it
-// from Monte Mario, and added back to results: 12°27'08.400''.
-double GreenwichShift();
 
 // Texts that depend on the system (1 ROMA40, 2 ED50, 3 WGS84).
 const char* SystemCaption(int systemCode);                                // "ROMA40 (Sistema Nazionale)"

@@ -1,5 +1,7 @@
 #include "geodesy/ReferenceSystems.h"
 
+#include "geodesy/Angles.h"
+
 namespace tervano {
 
 Ellipsoid EllipsoidFor(int systemCode) {
@@ -8,21 +10,8 @@ Ellipsoid EllipsoidFor(int systemCode) {
     return {6378388.0, 297.0};
 }
 
-Zone ZoneFor(int zoneCode) {
-    switch (zoneCode) {
-    case UTM32:
-        return {UTM32, 9.0, 9.0, 500000.0, ScaleFactorUTM};
-    case UTM33:
-        return {UTM33, 15.0, 15.0, 500000.0, ScaleFactorUTM};
-    case UTM34:
-        return {UTM34, 21.0, 21.0, 500000.0, ScaleFactorUTM};
-    case GBOvest:
-        return {GBOvest, 9.0, MeridianOvestMM, 1500000.0, ScaleFactorUTM};
-    case GBEst:
-        return {GBEst, 15.0, MeridianEstMM, 2520000.0, ScaleFactorUTM};
-    default:
-        return {AuxiliaryZone, 21.0, MeridianAuxiliaryMM, 3500000.0, ScaleFactorUTM};
-    }
+double GreenwichShift() {
+    return SexagesimalToDegrees(MonteMarioSexagesimal);
 }
 
 double GreenwichToMonteMario(double lambdaG) {

@@ -1,6 +1,11 @@
 #pragma once
 
-// Reference systems, ellipsoids, plane zones and the Monte Mario origin.
+// Reference systems, ellipsoids, plane zones and the Monte Mario origin: the
+// one table of constants every conversion uses. Longitudes are in decimal
+// degrees; ROMA40 longitudes count from Monte Mario, ED50 and WGS84 from
+// Greenwich. The literals keep the digits the program has always used, so
+// results stay the same to the last bit; where two values of "one" constant
+// exist, each has a name and the reason beside it.
 namespace tervano {
 
 // SystemCode: 1 ROMA40, 2 ED50, 3 WGS84.
@@ -19,29 +24,82 @@ struct Ellipsoid {
 // SystemCode 3 selects the WGS84 figure (1/f 298.257222101); any other value Hayford.
 Ellipsoid EllipsoidFor(int systemCode);
 
+// Scale factor on the central meridian of every national zone, UTM and
+// Gauss-Boaga alike (and the single zone's default).
 inline constexpr double ScaleFactorUTM = 0.9996;
 
-// Monte Mario lies 12°27'08.400" east of Greenwich.
+// Monte Mario lies 12°27'08.400" east of Greenwich. Two values of it are in
+// use and differ in the last bits; each place keeps the one it has always used:
+// - MonteMario, written with 13 decimals: the cartesian windows' X axis
+//   through Greenwich and GreenwichToMonteMario/MonteMarioToGreenwich;
+// - GreenwichShift(), the packed sexagesimal 12.27084 read as an angle: the
+//   ROMA40 longitudes typed or shown from Greenwich in the plane windows and
+//   the change of system.
 inline constexpr double MonteMario = 12.4523333333333;
-// Gauss-Boaga central meridians as ROMA40 longitudes from Monte Mario.
+inline constexpr double MonteMarioSexagesimal = 12.27084;
+double GreenwichShift();
+
+// Gauss-Boaga central meridians as ROMA40 longitudes from Monte Mario
+// (9° and 15° E of Greenwich).
 inline constexpr double MeridianOvestMM = -3.45233333333333;
 inline constexpr double MeridianEstMM = 2.54766666666667;
-// The auxiliary ROMA40 zone on 21° E, as a longitude from Monte Mario.
+// The auxiliary zone's meridian (21° E), subtracted from a longitude to get
+// the difference from it. Written with 13 decimals, one fewer than the value
+// added back below: the two differ by 3e-14° (3 nm).
 inline constexpr double MeridianAuxiliaryMM = 8.5476666666667;
-// The same meridian as written where a window re-projects into it.
-inline constexpr double MeridianAuxiliaryMM2 = 8.54766666666667;
+// The auxiliary meridian added back to a longitude difference found in that zone.
+inline constexpr double MeridianAuxiliaryAddedBackMM = 8.54766666666667;
+
+// Zone boundaries. ROMA40 from Monte Mario: Ovest below 12° E of Greenwich,
+// Est from there (the change of system goes on into the auxiliary zone from
+// 18° E); ED50 and WGS84: UTM 32 up to 12° E, 33 up to 18° E, 34 beyond.
+inline constexpr double BoundOvestEstMM = -0.45233333333333;
+inline constexpr double BoundEstAuxiliaryMM = 5.5476666666667;
+inline constexpr double BoundUTM32UTM33 = 12.0;
+inline constexpr double BoundUTM33UTM34 = 18.0;
+// A Gauss-Boaga East above this belongs to zone Est, up to it to Ovest.
+inline constexpr double GaussBoagaEastSplit = 2000000.0;
+
+// The Est meridian as the change of system adds it back to a longitude
+// difference before deciding whether a plane point goes on into the auxiliary
+// zone: ten decimals, 6.7e-11° (under 0.01 mm) short of MeridianEstMM.
+inline constexpr double MeridianEstShortMM = 2.5476666666;
+// The auxiliary and Est meridians from Monte Mario in radians to nine
+// decimals, as the change of system turns a difference from the auxiliary
+// meridian into one from the Est meridian; their difference falls 1.2e-10 rad
+// (under a millimetre) short of the exact 6°.
+inline constexpr double MeridianAuxiliaryRadians = 0.149184927;
+inline constexpr double MeridianEstRadians = 0.044465172;
 
 struct Zone {
     int zoneCode;
     double centralMeridianGreenwich; // degrees E of Greenwich
-    double centralMeridian;          // in the longitude convention the zone's system uses:
-                                     // from Monte Mario for ROMA40 zones, Greenwich for UTM
-    double falseEast;                // metres
+    double centralMeridian;          // subtracted from a longitude, in the convention of the
+                                     // zone's system: from Monte Mario for ROMA40 zones
+    double meridianAddedBack;        // added back to a longitude difference; differs from
+                                     // centralMeridian only in the auxiliary zone
+    double falseEast;                // metres; no zone has a false north
     double scaleFactor;
 };
 
-// Constants of a zone by ZoneCode (1..6).
-Zone ZoneFor(int zoneCode);
+inline constexpr Zone ZoneTable[] = {
+    {UTM32, 9.0, 9.0, 9.0, 500000.0, ScaleFactorUTM},
+    {UTM33, 15.0, 15.0, 15.0, 500000.0, ScaleFactorUTM},
+    {UTM34, 21.0, 21.0, 21.0, 500000.0, ScaleFactorUTM},
+    {GBOvest, 9.0, MeridianOvestMM, MeridianOvestMM, 1500000.0, ScaleFactorUTM},
+    {GBEst, 15.0, MeridianEstMM, MeridianEstMM, 2520000.0, ScaleFactorUTM},
+    {AuxiliaryZone, 21.0, MeridianAuxiliaryMM, MeridianAuxiliaryAddedBackMM, 3500000.0, ScaleFactorUTM},
+};
+
+// Constants of a zone by ZoneCode (1..6); any other code gives UTM 32.
+constexpr const Zone& ZoneFor(int zoneCode) {
+    return zoneCode >= UTM32 && zoneCode <= AuxiliaryZone ? ZoneTable[zoneCode - UTM32] : ZoneTable[0];
+}
+
+// Gauss-Boaga zone of a ROMA40 East: Ovest up to GaussBoagaEastSplit, Est above.
+constexpr int GaussBoagaZoneOfEast(double east) {
+    return east > GaussBoagaEastSplit ? GBEst : GBOvest;
+}
 
 // LongitudeOrigin: 1 Monte Mario, 2 Greenwich (ROMA40 only).
 // Greenwich longitude to Monte Mario longitude and back.

@@ -2,6 +2,7 @@
 
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
+#include "geodesy/InRange.h"
 #include "geodesy/PlaneConversions.h"
 #include "geodesy/ReferenceSystems.h"
 #include "geodesy/TextNumbers.h"
@@ -29,23 +30,11 @@ GeographicLimits LimitsFor(int systemCode, int longitudeOrigin) {
     return {35.0, 49.0, -9.0, 9.0};
 }
 
-bool Within(double v, double low, double high, bool valid) {
-    return valid && v >= low && v <= high;
-}
-
-// Reading a sexagesimal angle adds a guard of 1e-11 to the packed value, so a
-// bound typed exactly lies a few 1e-11 degrees outside: angles are compared
-// with this much slack to accept it.
-constexpr double AngleSlack = 1e-10;
-bool AngleWithin(double v, double low, double high, bool valid) {
-    return Within(v, low - AngleSlack, high + AngleSlack, valid);
-}
-
 constexpr const char* ForSystemTail = "AMMISSIBILE PER IL SISTEMA INDICATO";
 
 InputCheck CheckScale(const SingleZoneSettings& s) {
     if (s.ScaleChoice == TypedChoice &&
-        !Within(s.typedScale, SingleZoneScaleMin, SingleZoneScaleMax, s.typedScaleValid))
+        !InRange(s.typedScale, SingleZoneScaleMin, SingleZoneScaleMax, s.typedScaleValid))
         return {InputScaleFactor, "VALORE DEL FATTORE DI SCALA", "SUL MERIDIANO CENTRALE",
                 "NON AMMESSO DAL PROGRAMMA"};
     return {};
@@ -54,8 +43,8 @@ InputCheck CheckScale(const SingleZoneSettings& s) {
 // A typed false East must be readable and within +-10 000 000 m: it is added
 // to every East and sets the East range of the plane direction.
 InputCheck CheckFalseEast(const SingleZoneSettings& s) {
-    if (s.MeridianChoice == TypedChoice &&
-        !Within(s.typedFalseEast, -SingleZoneFalseEastLimit, SingleZoneFalseEastLimit, s.typedFalseEastValid))
+    if (s.MeridianChoice == TypedChoice && !InRange(s.typedFalseEast, -SingleZoneFalseEastLimit,
+                                                    SingleZoneFalseEastLimit, s.typedFalseEastValid))
         return {InputFalseEast, "VALORE DELLA FALSA ORIGINE EST", "NON AMMESSO DAL PROGRAMMA"};
     return {};
 }
@@ -64,7 +53,7 @@ bool MeridianRefused(const SingleZoneSettings& s) {
     if (s.MeridianChoice != TypedChoice)
         return false;
     const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
-    return !AngleWithin(s.typedMeridian, lim.lonLow, lim.lonHigh, s.typedMeridianValid);
+    return !AngleInRange(s.typedMeridian, lim.lonLow, lim.lonHigh, s.typedMeridianValid);
 }
 
 // North of the pole on the plane of a zone with the given scale factor.
@@ -102,7 +91,7 @@ InputCheck MeridianMessage() {
 } // namespace
 
 double DefaultCentralMeridian(int systemCode, int longitudeOrigin) {
-    return MonteMarioLongitudes(systemCode, longitudeOrigin) ? 0.0 : 12.0;
+    return MonteMarioLongitudes(systemCode, longitudeOrigin) ? 0.0 : SingleZoneDefaultMeridian;
 }
 
 SingleZoneParameters ResolveParameters(const SingleZoneSettings& s) {
@@ -126,10 +115,10 @@ InputCheck CheckSingleZoneGeographic(const SingleZoneSettings& s, double latitud
         return c;
     const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
     const bool roma = s.systemCode == ROMA40;
-    if (!AngleWithin(latitude, lim.latLow, lim.latHigh, latitudeValid))
+    if (!AngleInRange(latitude, lim.latLow, lim.latHigh, latitudeValid))
         return roma ? InputCheck{InputZoneLatitude, "VALORE DELLA LATITUDINE NON", ForSystemTail}
                     : InputCheck{InputZoneLatitude, "VALORE DELLA LATITUDINE", "NON AMMISSIBILE"};
-    if (!AngleWithin(longitude, lim.lonLow, lim.lonHigh, longitudeValid))
+    if (!AngleInRange(longitude, lim.lonLow, lim.lonHigh, longitudeValid))
         return roma ? InputCheck{InputZoneLongitude, "VALORE DELLA LONGITUDINE NON", ForSystemTail}
                     : InputCheck{InputZoneLongitude, "VALORE DELLA LONGITUDINE", "NON AMMISSIBILE"};
     if (MeridianRefused(s))
@@ -148,10 +137,10 @@ InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, doubl
     const double northLow = roma ? 3964000.0 : 117000.0;
     const double northHigh = roma ? 5523000.0 : 8950000.0;
     const double eastReach = roma ? 1281000.0 : 2272000.0;
-    if (!Within(north, northLow, northHigh, northValid))
+    if (!InRange(north, northLow, northHigh, northValid))
         return NorthMessage(roma);
     // The lower limit mirrors the upper one about zero, not about the false East.
-    if (!Within(east, -(eastReach + fe), fe + eastReach, eastValid))
+    if (!InRange(east, -(eastReach + fe), fe + eastReach, eastValid))
         return EastMessage(roma);
     if (MeridianRefused(s)) {
         if (roma)
@@ -177,9 +166,9 @@ InputCheck CheckSingleZonePlane(const SingleZoneSettings& s, double north, doubl
     // comes back a few 1e-9 degrees outside and must still convert.
     constexpr double ResultSlack = 1e-7;
     const GeographicLimits lim = LimitsFor(s.systemCode, s.longitudeOrigin);
-    if (!Within(result.latitude, lim.latLow - ResultSlack, lim.latHigh + ResultSlack, true))
+    if (!InRange(result.latitude, lim.latLow - ResultSlack, lim.latHigh + ResultSlack, true))
         return NorthMessage(roma);
-    if (!Within(result.longitude, lim.lonLow - ResultSlack, lim.lonHigh + ResultSlack, true))
+    if (!InRange(result.longitude, lim.lonLow - ResultSlack, lim.lonHigh + ResultSlack, true))
         return EastMessage(roma);
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geodesy/InputCheck.h"
+#include "geodesy/ReferenceSystems.h"
 
 #include <string>
 #include <string_view>
@@ -14,8 +15,11 @@ namespace tervano {
 // ScaleChoice: 1 the usual factor 0.9996, 2 a factor typed by the user.
 enum SingleZoneChoices : int { DefaultChoice = 1, TypedChoice = 2 };
 
+// The default zone lies on 12° E of Greenwich (the Monte Mario meridian, 0,
+// for ROMA40 longitudes from Monte Mario), between the two national zones.
+inline constexpr double SingleZoneDefaultMeridian = 12.0;
 inline constexpr double SingleZoneDefaultFalseEast = 1000000.0;
-inline constexpr double SingleZoneDefaultScale = 0.9996;
+inline constexpr double SingleZoneDefaultScale = ScaleFactorUTM;
 inline constexpr double SingleZoneScaleMin = 0.000001;
 inline constexpr double SingleZoneScaleMax = 10.0;
 // A typed false East beyond this many metres either way is refused.
