@@ -246,6 +246,11 @@ void frmCatasto::emptyTabResults(int tab) {
     }
 }
 
+void frmCatasto::emptyResultBoxes() {
+    ConversionWindow::emptyResultBoxes();
+    emptyTabResults(shownTab());
+}
+
 void frmCatasto::onCentreSelected(int index) {
     const CentreSelection s = SelectCentre(index, centre_);
     switch (s.action) {

@@ -28,6 +28,7 @@ protected:
     void execute() override;
     void copyCoordinates() override;
     void pasteCoordinates() override;
+    void emptyResultBoxes() override;
     QString printTitle() const override;
     void printBlock(PrintQueue& q) override;
     void fieldCommitted(CoordinateField* field) override;

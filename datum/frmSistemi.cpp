@@ -319,6 +319,11 @@ void frmSistemi::emptyTabResults() {
     }
 }
 
+void frmSistemi::emptyResultBoxes() {
+    ConversionWindow::emptyResultBoxes();
+    emptyTabResults();
+}
+
 void frmSistemi::sourceClicked(int index) {
     command(6)->setEnabled(false);
     command(4)->setEnabled(false);
@@ -417,13 +422,13 @@ bool frmSistemi::showOutcome(const ChangeOutcome& r) {
         return false;
     }
     case ChangeStatus::NotComputable:
+        // No result: nothing from an earlier one stays offered.
+        invalidateResult();
         m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
         return false;
     case ChangeStatus::OutOfRange:
         // No result to show, copy or print: nothing from an earlier one stays offered.
-        command(4)->setEnabled(false);
-        command(6)->setEnabled(false);
-        emptyTabResults();
+        invalidateResult();
         m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
         return false;
     case ChangeStatus::Done:
@@ -450,8 +455,13 @@ void frmSistemi::executePlane() {
     // The zone number is the typed value rounded to an integer, 0 when empty.
     const double typedZone = Checked(zone_);
     const int zoneNumber = std::abs(typedZone) < 1e6 ? int(std::lround(typedZone)) : 0;
-    const ChangeOutcome r = ChangePlane(
-        m.commonPoints, {SourceSystem, TargetSystem, Checked(north_), Checked(east_), zoneNumber});
+    ChangeOutcome r = ChangePlane(m.commonPoints,
+                                  {SourceSystem, TargetSystem, Checked(north_), Checked(east_), zoneNumber});
+    // A refusal marked with a valid zone is an East outside that zone's
+    // territory: the message names the East, and the East is what to correct.
+    if (r.status == ChangeStatus::Refused && r.focus == ChangeField::Zone && zoneNumber >= 32 &&
+        zoneNumber <= 34)
+        r.focus = ChangeField::East;
     if (!showOutcome(r))
         return;
     if (r.ResultZoneNumber != 0)

@@ -46,6 +46,7 @@ protected:
     void updateGreenwichNotice() override;
     CoordinateField* nextField(CoordinateField* field) const override;
     void clearCoordinates() override;
+    void emptyResultBoxes() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

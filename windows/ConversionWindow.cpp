@@ -249,6 +249,8 @@ MessageAnswer ConversionWindow::showMessage(const QStringList& lines, MessageIco
 }
 
 void ConversionWindow::reportInputError(CoordinateField* field, const QStringList& lines, MessageIcon icon) {
+    // The results shown belong to an earlier point, not to the inputs refused.
+    invalidateResult();
     showMessage(lines, icon);
     field->showEdit(true);
 }
@@ -274,6 +276,8 @@ void ConversionWindow::acceptResult() {
 }
 
 void ConversionWindow::invalidateResult() {
+    // Copying and printing offer only results that are shown.
+    command(4)->setEnabled(false);
     command(6)->setEnabled(false);
     emptyResultBoxes();
 }

@@ -137,9 +137,11 @@ protected:
     QString resultAngleText(double degrees) const;
     // "ESEGUI" passed its checks: "COPIA COORDINATE" enabled, "ACCODA" with a printer.
     void acceptResult();
-    // An input changed: "ACCODA" disabled and the result boxes emptied.
+    // An input changed or was refused: "COPIA COORDINATE" and "ACCODA"
+    // disabled and the result boxes emptied.
     void invalidateResult();
-    void emptyResultBoxes();
+    // The registered result boxes emptied; a window adds what goes with them.
+    virtual void emptyResultBoxes();
     // The system description: lines shown in the label and kept, joined by
     // "\r", as its printed form (descriptionText()).
     static void setDescription(QLabel* label, const QStringList& lines);

@@ -247,6 +247,13 @@ void frmGeoPia::pasteCoordinates() {
     longitudeField_->pasteAngle(m.CopiedCoordinates.Longitude);
 }
 
+void frmGeoPia::emptyResultBoxes() {
+    ConversionWindow::emptyResultBoxes();
+    // The overlap frame goes with its emptied boxes.
+    frame8_->hide();
+    overlapShown_ = false;
+}
+
 void frmGeoPia::clearExtras() {
     frame7_->setTitle(QString());
     frame8_->hide();

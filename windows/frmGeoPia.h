@@ -32,6 +32,7 @@ protected:
     void updateGreenwichNotice() override;
     void fieldCommitted(CoordinateField* field) override;
     void clearExtras() override;
+    void emptyResultBoxes() override;
 
 private:
     void systemClicked(int index);
