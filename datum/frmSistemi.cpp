@@ -275,8 +275,8 @@ void frmSistemi::loadDefaults() {
     applyCaptions(false);
 }
 
-bool frmSistemi::acceptsPasteKind(int kind) const {
-    return planeTab() ? kind == 1 : kind == 2 || kind == 4;
+bool frmSistemi::acceptsPaste(const CopiedCoordinatesRecord& c) const {
+    return planeTab() ? c.isNationalPlane() : c.isGeographic();
 }
 
 void frmSistemi::updateGreenwichNotice() {
@@ -353,8 +353,7 @@ void frmSistemi::tabClicked(int index) {
     const bool plane = index == 1;
     label9_->setVisible(!plane);
     label10_->setVisible(!plane);
-    const int kind = m.CopiedCoordinates.CopiedKind;
-    command(5)->setEnabled(plane ? kind == 1 : kind == 2 || kind == 4);
+    command(5)->setEnabled(acceptsPaste(m.CopiedCoordinates));
     applyCaptions(true);
     (plane ? north_ : latitude_)->showEdit(true);
 }
@@ -481,22 +480,33 @@ void frmSistemi::copyCoordinates() {
         c.North = resultNorth_;
         c.East = resultEast_;
         c.UtmZone = ResultZoneNumber;
+        c.ZoneCode = TargetZone;
         c.CopiedKind = 1;
     } else {
         c.Latitude = resultLatitude_;
         c.Longitude = resultLongitude_;
         c.CopiedKind = 2;
     }
-    command(5)->setEnabled(true);
+    c.SystemCode = TargetSystem;
+    command(5)->setEnabled(acceptsPaste(c));
 }
 
 void frmSistemi::pasteCoordinates() {
     const CopiedCoordinatesRecord& c = m.CopiedCoordinates;
+    // The point's system becomes the source; when it is the target, the
+    // conversion turns round and the target takes the former source.
+    if (c.SystemCode == TargetSystem) {
+        const int former = SourceSystem - 1;
+        targetOptions_[size_t(former)]->setChecked(true);
+        targetClicked(former);
+    }
+    sourceOptions_[size_t(c.SystemCode - 1)]->setChecked(true);
+    sourceClicked(c.SystemCode - 1);
     if (planeTab()) {
         north_->pasteNumber(c.North);
         east_->pasteNumber(c.East);
-        if (TargetZone >= UTM32 && TargetZone <= UTM34)
-            zone_->pasteNumber(c.UtmZone);
+        if (c.SystemCode != ROMA40)
+            zone_->pasteNumber(32 + c.ZoneCode - UTM32);
     } else {
         latitude_->pasteAngle(c.Latitude);
         longitude_->pasteAngle(c.Longitude);

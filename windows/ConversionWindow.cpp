@@ -181,7 +181,7 @@ void ConversionWindow::runLoad() {
     loadDefaults();
     for (int i : {4, 1, 3, 6, 7})
         command(i)->setEnabled(false);
-    command(5)->setEnabled(acceptsPasteKind(m.CopiedCoordinates.CopiedKind));
+    command(5)->setEnabled(acceptsPaste(m.CopiedCoordinates));
     if (unitLabel_)
         unitLabel_->setText(angleUnitName(m.AngleUnit));
     for (CoordinateField* f : fields_) {

@@ -401,6 +401,7 @@ TEST_F(GeoPia, CopyOnlyWithTheResultShown) {
     };
     // Geographic coordinates waiting in the record: "INCOLLA COORDINATE" at load.
     m.CopiedCoordinates.CopiedKind = 2;
+    m.CopiedCoordinates.SystemCode = 1;
     m.CopiedCoordinates.Latitude = 41.0 + 50.0 / 60.0;
     m.CopiedCoordinates.Longitude = -20.0 / 60.0;
     current->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -442,6 +443,7 @@ TEST_F(GeoPia, CopyOnlyWithTheResultShown) {
 
 TEST_F(GeoPia, ClearLeavesPasteDisabled) {
     m.CopiedCoordinates.CopiedKind = 2;
+    m.CopiedCoordinates.SystemCode = 1;
     m.CopiedCoordinates.Latitude = 45.0;
     m.CopiedCoordinates.Longitude = 1.0;
     current->setAttribute(Qt::WA_DeleteOnClose, false);
