@@ -218,9 +218,11 @@ void frmCatasto::loadDefaults() {
     onCentreSelected(UserDefinedCentre);
 }
 
-bool frmCatasto::acceptsPasteKind(int kind) const {
-    // Only the Gauss-Boaga input of tab 0 is shown at load.
-    return kind == 1;
+bool frmCatasto::acceptsPaste(const CopiedCoordinatesRecord& c) const {
+    // Tab 0 takes ROMA40 Gauss-Boaga North and East only, tab 1 cadastral X and Y.
+    if (shownTab() == 1)
+        return c.CopiedKind == 5;
+    return c.isNationalPlane() && c.SystemCode == ROMA40;
 }
 
 int frmCatasto::shownTab() const {
@@ -251,6 +253,11 @@ void frmCatasto::emptyTabResults(int tab) {
         text11_->clear();
         text12_->clear();
     }
+}
+
+void frmCatasto::emptyResultBoxes() {
+    ConversionWindow::emptyResultBoxes();
+    emptyTabResults(shownTab());
 }
 
 void frmCatasto::onCentreSelected(int index) {
@@ -374,8 +381,7 @@ void frmCatasto::onTabChanged(int tab) {
     // "COPIA COORDINATE" copies the result of the tab shown; a result of the
     // other tab is copied from there after a new "ESEGUI".
     command(4)->setEnabled(false);
-    const int kind = m.CopiedCoordinates.CopiedKind;
-    command(5)->setEnabled((tab == 1 && kind == 5) || (tab == 0 && kind == 1));
+    command(5)->setEnabled(acceptsPaste(m.CopiedCoordinates));
 }
 
 CoordinateField* frmCatasto::fieldFor(CadastralInput input) const {
@@ -439,6 +445,7 @@ void frmCatasto::execute() {
             return;
         }
         m.ZoneCode = r.ZoneCode;
+        resultZone_ = r.ZoneCode;
         resultNord_ = r.Nord;
         resultEst_ = r.Est;
         text11_->setText(metres(r.Nord));
@@ -465,10 +472,14 @@ void frmCatasto::copyCoordinates() {
     if (shownTab() == 0) {
         c.CadastralX = resultX_;
         c.CadastralY = resultY_;
+        c.SystemCode = 0; // cadastral coordinates belong to their centre, not to a system
+        c.ZoneCode = 0;
         c.CopiedKind = 5;
     } else {
         c.North = resultNord_;
         c.East = resultEst_;
+        c.SystemCode = ROMA40;
+        c.ZoneCode = resultZone_;
         c.CopiedKind = 1;
     }
 }

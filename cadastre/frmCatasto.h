@@ -24,10 +24,11 @@ public:
 protected:
     void loadDefaults() override;
     QWidget* initialFocus() const override;
-    bool acceptsPasteKind(int kind) const override;
+    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override;
     void execute() override;
     void copyCoordinates() override;
     void pasteCoordinates() override;
+    void emptyResultBoxes() override;
     QString printTitle() const override;
     void printBlock(PrintQueue& q) override;
     void fieldCommitted(CoordinateField* field) override;
@@ -81,4 +82,5 @@ private:
     // Numbers of the last computation of each tab, for "COPIA COORDINATE".
     double resultX_ = 0, resultY_ = 0;
     double resultNord_ = 0, resultEst_ = 0;
+    int resultZone_ = 0; // Gauss-Boaga zone of resultNord_, resultEst_
 };

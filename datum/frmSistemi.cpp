@@ -275,8 +275,8 @@ void frmSistemi::loadDefaults() {
     applyCaptions(false);
 }
 
-bool frmSistemi::acceptsPasteKind(int kind) const {
-    return planeTab() ? kind == 1 : kind == 2 || kind == 4;
+bool frmSistemi::acceptsPaste(const CopiedCoordinatesRecord& c) const {
+    return planeTab() ? c.isNationalPlane() : c.isGeographic();
 }
 
 bool frmSistemi::countsFromLongitudeOrigin(const CoordinateField* field) const {
@@ -329,6 +329,11 @@ void frmSistemi::emptyTabResults() {
     }
 }
 
+void frmSistemi::emptyResultBoxes() {
+    ConversionWindow::emptyResultBoxes();
+    emptyTabResults();
+}
+
 void frmSistemi::sourceClicked(int index) {
     command(6)->setEnabled(false);
     command(4)->setEnabled(false);
@@ -358,8 +363,7 @@ void frmSistemi::tabClicked(int index) {
     const bool plane = index == 1;
     label9_->setVisible(!plane);
     label10_->setVisible(!plane);
-    const int kind = m.CopiedCoordinates.CopiedKind;
-    command(5)->setEnabled(plane ? kind == 1 : kind == 2 || kind == 4);
+    command(5)->setEnabled(acceptsPaste(m.CopiedCoordinates));
     applyCaptions(true);
     (plane ? north_ : latitude_)->showEdit(true);
 }
@@ -427,13 +431,13 @@ bool frmSistemi::showOutcome(const ChangeOutcome& r) {
         return false;
     }
     case ChangeStatus::NotComputable:
+        // No result: nothing from an earlier one stays offered.
+        invalidateResult();
         m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
         return false;
     case ChangeStatus::OutOfRange:
         // No result to show, copy or print: nothing from an earlier one stays offered.
-        command(4)->setEnabled(false);
-        command(6)->setEnabled(false);
-        emptyTabResults();
+        invalidateResult();
         m.platform.messages.show(this, QString::fromStdString(r.message), MessageIcon::Exclamation);
         return false;
     case ChangeStatus::Done:
@@ -460,8 +464,13 @@ void frmSistemi::executePlane() {
     // The zone number is the typed value rounded to an integer, 0 when empty.
     const double typedZone = Checked(zone_);
     const int zoneNumber = std::abs(typedZone) < 1e6 ? int(std::lround(typedZone)) : 0;
-    const ChangeOutcome r = ChangePlane(
-        m.commonPoints, {SourceSystem, TargetSystem, Checked(north_), Checked(east_), zoneNumber});
+    ChangeOutcome r = ChangePlane(m.commonPoints,
+                                  {SourceSystem, TargetSystem, Checked(north_), Checked(east_), zoneNumber});
+    // A refusal marked with a valid zone is an East outside that zone's
+    // territory: the message names the East, and the East is what to correct.
+    if (r.status == ChangeStatus::Refused && r.focus == ChangeField::Zone && zoneNumber >= 32 &&
+        zoneNumber <= 34)
+        r.focus = ChangeField::East;
     if (!showOutcome(r))
         return;
     if (r.ResultZoneNumber != 0)
@@ -481,22 +490,33 @@ void frmSistemi::copyCoordinates() {
         c.North = resultNorth_;
         c.East = resultEast_;
         c.UtmZone = ResultZoneNumber;
+        c.ZoneCode = TargetZone;
         c.CopiedKind = 1;
     } else {
         c.Latitude = resultLatitude_;
         c.Longitude = resultLongitude_;
         c.CopiedKind = 2;
     }
-    command(5)->setEnabled(true);
+    c.SystemCode = TargetSystem;
+    command(5)->setEnabled(acceptsPaste(c));
 }
 
 void frmSistemi::pasteCoordinates() {
     const CopiedCoordinatesRecord& c = m.CopiedCoordinates;
+    // The point's system becomes the source; when it is the target, the
+    // conversion turns round and the target takes the former source.
+    if (c.SystemCode == TargetSystem) {
+        const int former = SourceSystem - 1;
+        targetOptions_[size_t(former)]->setChecked(true);
+        targetClicked(former);
+    }
+    sourceOptions_[size_t(c.SystemCode - 1)]->setChecked(true);
+    sourceClicked(c.SystemCode - 1);
     if (planeTab()) {
         north_->pasteNumber(c.North);
         east_->pasteNumber(c.East);
-        if (TargetZone >= UTM32 && TargetZone <= UTM34)
-            zone_->pasteNumber(c.UtmZone);
+        if (c.SystemCode != ROMA40)
+            zone_->pasteNumber(32 + c.ZoneCode - UTM32);
     } else {
         latitude_->pasteAngle(c.Latitude);
         longitude_->pasteAngle(c.Longitude);

@@ -37,7 +37,7 @@ public:
 
 protected:
     void loadDefaults() override;
-    bool acceptsPasteKind(int kind) const override;
+    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override;
     void execute() override;
     void copyCoordinates() override;
     void pasteCoordinates() override;
@@ -48,6 +48,7 @@ protected:
     void settingsApplied() override;
     CoordinateField* nextField(CoordinateField* field) const override;
     void clearCoordinates() override;
+    void emptyResultBoxes() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -150,7 +150,8 @@ void CartesianWindow::axisClicked(int index) {
     updateGreenwichNotice();
 }
 
-void CartesianWindow::selectCopiedAxis() {
+void CartesianWindow::selectCopiedReference() {
+    system_.options[size_t(m.CopiedCoordinates.SystemCode - 1)]->click();
     const int recorded = m.CopiedCoordinates.AxisChoice;
     if (recorded != AxisMonteMario && recorded != AxisGreenwich)
         return;

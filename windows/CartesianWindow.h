@@ -47,8 +47,9 @@ protected:
                       const std::array<CoordinateField*, 3>& fields);
     // Load: ROMA40, X axis through Monte Mario.
     void loadDefaults() override;
-    // Before a paste: the XZ plane recorded with the copied coordinates.
-    void selectCopiedAxis();
+    // Before a paste: the system and the XZ plane recorded with the copied
+    // coordinates, selected as clicks select them.
+    void selectCopiedReference();
     // True when the computation shifts longitudes to the Greenwich axis.
     bool shiftsToGreenwichAxis() const;
     // Shows a computed longitude from Greenwich, or empties its box.

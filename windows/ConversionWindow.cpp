@@ -182,7 +182,7 @@ void ConversionWindow::runLoad() {
     loadDefaults();
     for (int i : {4, 1, 3, 6, 7})
         command(i)->setEnabled(false);
-    command(5)->setEnabled(acceptsPasteKind(m.CopiedCoordinates.CopiedKind));
+    command(5)->setEnabled(acceptsPaste(m.CopiedCoordinates));
     for (CoordinateField* f : fields_)
         if (f->kind() == CoordinateField::Kind::Angle)
             f->setAngleUnit(m.AngleUnit);
@@ -226,7 +226,6 @@ void ConversionWindow::applySettings() {
     updateGreenwichNotice();
     settingsApplied();
     invalidateResult();
-    command(4)->setEnabled(false);
 }
 
 QWidget* ConversionWindow::initialFocus() const {
@@ -288,6 +287,8 @@ MessageAnswer ConversionWindow::showMessage(const QStringList& lines, MessageIco
 }
 
 void ConversionWindow::reportInputError(CoordinateField* field, const QStringList& lines, MessageIcon icon) {
+    // The results shown belong to an earlier point, not to the inputs refused.
+    invalidateResult();
     showMessage(lines, icon);
     field->showEdit(true);
 }
@@ -313,6 +314,8 @@ void ConversionWindow::acceptResult() {
 }
 
 void ConversionWindow::invalidateResult() {
+    // Copying and printing offer only results that are shown.
+    command(4)->setEnabled(false);
     command(6)->setEnabled(false);
     emptyResultBoxes();
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class Modulo1;
+struct CopiedCoordinatesRecord;
 class CoordinateField;
 class QButtonGroup;
 class QGroupBox;
@@ -45,7 +46,7 @@ class QBoxLayout;
 //           runLoad();
 //       }
 //       void loadDefaults() override;            // step 3 of the load
-//       bool acceptsPasteKind(int kind) const override;
+//       bool acceptsPaste(const CopiedCoordinatesRecord& c) const override;
 //       void execute() override;                 // "ESEGUI": reportInputError() or acceptResult()
 //       void copyCoordinates() override;         // writes m.CopiedCoordinates
 //       void pasteCoordinates() override;        // fields' pasteAngle()/pasteNumber()
@@ -110,7 +111,9 @@ protected:
 
     // ---- what a window defines ----
     virtual void loadDefaults() {}
-    virtual bool acceptsPasteKind(int kind) const = 0;
+    // Whether the window can take the record: its kind, and its reference
+    // (system, zone), which pasteCoordinates() selects.
+    virtual bool acceptsPaste(const CopiedCoordinatesRecord& c) const = 0;
     virtual void execute() = 0;
     virtual void copyCoordinates() = 0;
     virtual void pasteCoordinates() = 0;
@@ -150,9 +153,11 @@ protected:
     QString resultAngleText(double degrees) const;
     // "ESEGUI" passed its checks: "COPIA COORDINATE" enabled, "ACCODA" with a printer.
     void acceptResult();
-    // An input changed: "ACCODA" disabled and the result boxes emptied.
+    // An input changed or was refused: "COPIA COORDINATE" and "ACCODA"
+    // disabled and the result boxes emptied.
     void invalidateResult();
-    void emptyResultBoxes();
+    // The registered result boxes emptied; a window adds what goes with them.
+    virtual void emptyResultBoxes();
     // The system description: lines shown in the label and kept, joined by
     // "\r", as its printed form (descriptionText()).
     static void setDescription(QLabel* label, const QStringList& lines);

@@ -67,11 +67,12 @@ void frmCartGeo::copyCoordinates() {
     m.CopiedCoordinates.Longitude = longitude_;
     m.CopiedCoordinates.Height = height_;
     m.CopiedCoordinates.AxisChoice = axisChoice();
+    m.CopiedCoordinates.SystemCode = m.SystemCode;
     m.CopiedCoordinates.CopiedKind = 4;
 }
 
 void frmCartGeo::pasteCoordinates() {
-    selectCopiedAxis();
+    selectCopiedReference();
     xField_->pasteNumber(m.CopiedCoordinates.X);
     yField_->pasteNumber(m.CopiedCoordinates.Y);
     zField_->pasteNumber(m.CopiedCoordinates.Z);

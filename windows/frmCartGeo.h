@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Modulo1.h"
 #include "windows/CartesianWindow.h"
 
 class CoordinateField;
@@ -16,7 +17,9 @@ public:
     double height() const { return height_; }
 
 protected:
-    bool acceptsPasteKind(int kind) const override { return kind == 3; }
+    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override {
+        return c.CopiedKind == 3 && c.hasSystem();
+    }
     void execute() override;
     void copyCoordinates() override;
     void pasteCoordinates() override;

@@ -67,11 +67,12 @@ void frmGeoCart::copyCoordinates() {
     m.CopiedCoordinates.Y = y_;
     m.CopiedCoordinates.Z = z_;
     m.CopiedCoordinates.AxisChoice = axisChoice();
+    m.CopiedCoordinates.SystemCode = m.SystemCode;
     m.CopiedCoordinates.CopiedKind = 3;
 }
 
 void frmGeoCart::pasteCoordinates() {
-    selectCopiedAxis();
+    selectCopiedReference();
     latitudeField_->pasteAngle(m.CopiedCoordinates.Latitude);
     longitudeField_->pasteAngle(m.CopiedCoordinates.Longitude);
     if (m.CopiedCoordinates.CopiedKind == 4)

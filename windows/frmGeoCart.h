@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Modulo1.h"
 #include "windows/CartesianWindow.h"
 
 class CoordinateField;
@@ -16,7 +17,7 @@ public:
     double cartZ() const { return z_; }
 
 protected:
-    bool acceptsPasteKind(int kind) const override { return kind == 2 || kind == 4; }
+    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override { return c.isGeographic(); }
     void execute() override;
     void copyCoordinates() override;
     void pasteCoordinates() override;

@@ -135,6 +135,10 @@ void frmGeoPia::loadDefaults() {
     frame7_->show();
 }
 
+bool frmGeoPia::acceptsPaste(const CopiedCoordinatesRecord& c) const {
+    return c.isGeographic();
+}
+
 bool frmGeoPia::greenwichShiftApplies() const {
     return m.SystemCode == ROMA40 && greenwichLongitudes();
 }
@@ -221,6 +225,7 @@ void frmGeoPia::execute() {
     if (zoneMode_ == 1)
         frame7_->setTitle(QString::fromUtf8(ZoneCaptionMembership(r.MembershipZoneCode)));
     m.ZoneCode = r.MembershipZoneCode;
+    resultZone_ = r.MembershipZoneCode;
     north_ = r.North;
     east_ = r.East;
     text3_->setText(CoordinateField::format(r.North, QString::fromUtf8(Patterns::Metres)));
@@ -238,13 +243,25 @@ void frmGeoPia::execute() {
 void frmGeoPia::copyCoordinates() {
     m.CopiedCoordinates.North = north_;
     m.CopiedCoordinates.East = east_;
+    m.CopiedCoordinates.SystemCode = m.SystemCode;
+    m.CopiedCoordinates.ZoneCode = resultZone_;
     m.CopiedCoordinates.CopiedKind = 1;
 }
 
 void frmGeoPia::pasteCoordinates() {
+    // The point's own system first, as a click selects it: the Greenwich
+    // shift of the longitude follows it.
+    system_.options[size_t(m.CopiedCoordinates.SystemCode - 1)]->click();
     // The decimal degrees come from the record, not from the texts written.
     latitudeField_->pasteAngle(m.CopiedCoordinates.Latitude);
     longitudeField_->pasteAngle(m.CopiedCoordinates.Longitude);
+}
+
+void frmGeoPia::emptyResultBoxes() {
+    ConversionWindow::emptyResultBoxes();
+    // The overlap frame goes with its emptied boxes.
+    frame8_->hide();
+    overlapShown_ = false;
 }
 
 void frmGeoPia::clearExtras() {

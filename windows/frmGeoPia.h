@@ -23,7 +23,7 @@ public:
 
 protected:
     void loadDefaults() override;
-    bool acceptsPasteKind(int kind) const override { return kind == 2 || kind == 4; }
+    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override;
     void execute() override;
     void copyCoordinates() override;
     void pasteCoordinates() override;
@@ -32,6 +32,7 @@ protected:
     void updateGreenwichNotice() override;
     void fieldCommitted(CoordinateField* field) override;
     void clearExtras() override;
+    void emptyResultBoxes() override;
 
 private:
     void systemClicked(int index);
@@ -67,4 +68,5 @@ private:
     double longitude_ = 0;
     double north_ = 0;
     double east_ = 0;
+    int resultZone_ = 0; // zone of north_, east_
 };

@@ -131,10 +131,17 @@ void frmPiaGeo::execute() {
 void frmPiaGeo::copyCoordinates() {
     m.CopiedCoordinates.Latitude = latitude_;
     m.CopiedCoordinates.Longitude = longitude_;
+    m.CopiedCoordinates.SystemCode = m.SystemCode;
     m.CopiedCoordinates.CopiedKind = 2;
 }
 
 void frmPiaGeo::pasteCoordinates() {
+    // The point's system and, for UTM, its zone, as clicks select them; a
+    // Gauss-Boaga zone follows from the East itself.
+    const CopiedCoordinatesRecord& c = m.CopiedCoordinates;
+    system_.options[size_t(c.SystemCode - 1)]->click();
+    if (c.SystemCode != ROMA40)
+        option4_->button(c.ZoneCode - UTM32)->click();
     northField_->pasteNumber(m.CopiedCoordinates.North);
     eastField_->pasteNumber(m.CopiedCoordinates.East);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Modulo1.h"
 #include "windows/ConversionWindow.h"
 
 class CoordinateField;
@@ -21,7 +22,7 @@ public:
 
 protected:
     void loadDefaults() override;
-    bool acceptsPasteKind(int kind) const override { return kind == 1; }
+    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override { return c.isNationalPlane(); }
     void execute() override;
     void copyCoordinates() override;
     void pasteCoordinates() override;

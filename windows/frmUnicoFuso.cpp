@@ -261,8 +261,19 @@ void frmUnicoFuso::loadDefaults() {
     m.SystemCode = ROMA40;
 }
 
-bool frmUnicoFuso::acceptsPasteKind(int kind) const {
-    return tab() == 0 ? kind == 2 : kind == 1;
+bool frmUnicoFuso::acceptsPaste(const CopiedCoordinatesRecord& c) const {
+    if (tab() == 0)
+        return c.CopiedKind == 2 && c.isGeographic();
+    // Plane coordinates of this single zone only: the zone the parameters
+    // give on the record's system must be the one they were computed in.
+    if (c.CopiedKind != 1 || c.ZoneCode != 0 || !c.hasSystem())
+        return false;
+    SingleZoneSettings s = settings_;
+    s.systemCode = c.SystemCode;
+    s.longitudeOrigin = m.LongitudeOrigin;
+    const SingleZoneParameters p = ResolveParameters(s);
+    return p.centralMeridian == c.SingleZoneMeridian && p.falseEast == c.SingleZoneFalseEast &&
+           p.ScaleFactor == c.SingleZoneScale;
 }
 
 void frmUnicoFuso::updateGreenwichNotice() {
@@ -303,6 +314,9 @@ void frmUnicoFuso::updateZoneTexts() {
     // The printed description carries the values; on screen they stand beside it.
     setDescription(label7_, printed);
     label7_->setText(shown.join(QLatin1Char('\n')));
+    // Plane coordinates of another zone are not offered for pasting.
+    if (!acceptsPaste(m.CopiedCoordinates))
+        command(5)->setEnabled(false);
 }
 
 void frmUnicoFuso::systemClicked(int index) {
@@ -351,7 +365,7 @@ bool frmUnicoFuso::tabHasResult(int index) const {
 
 void frmUnicoFuso::tabChanged(int index) {
     command(6)->setEnabled(false);
-    command(5)->setEnabled(acceptsPasteKind(m.CopiedCoordinates.CopiedKind));
+    command(5)->setEnabled(acceptsPaste(m.CopiedCoordinates));
     // Only a result shown on this tab can be copied from it.
     command(4)->setEnabled(tabHasResult(index));
 }
@@ -446,15 +460,23 @@ void frmUnicoFuso::copyCoordinates() {
     if (tab() == 0) {
         m.CopiedCoordinates.North = north_;
         m.CopiedCoordinates.East = east_;
+        // In this single zone, not a national one: with the zone's parameters.
+        const SingleZoneParameters p = ResolveParameters(settings_);
+        m.CopiedCoordinates.ZoneCode = 0;
+        m.CopiedCoordinates.SingleZoneMeridian = p.centralMeridian;
+        m.CopiedCoordinates.SingleZoneFalseEast = p.falseEast;
+        m.CopiedCoordinates.SingleZoneScale = p.ScaleFactor;
         m.CopiedCoordinates.CopiedKind = 1;
     } else {
         m.CopiedCoordinates.Latitude = latitude_;
         m.CopiedCoordinates.Longitude = longitude_;
         m.CopiedCoordinates.CopiedKind = 2;
     }
+    m.CopiedCoordinates.SystemCode = m.SystemCode;
 }
 
 void frmUnicoFuso::pasteCoordinates() {
+    system_.options[size_t(m.CopiedCoordinates.SystemCode - 1)]->click();
     if (tab() == 0) {
         latitudeField_->pasteAngle(m.CopiedCoordinates.Latitude);
         longitudeField_->pasteAngle(m.CopiedCoordinates.Longitude);

@@ -23,7 +23,7 @@ public:
 
 protected:
     void loadDefaults() override;
-    bool acceptsPasteKind(int kind) const override;
+    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override;
     void execute() override;
     void copyCoordinates() override;
     void pasteCoordinates() override;

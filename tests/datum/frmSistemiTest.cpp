@@ -249,8 +249,22 @@ TEST_F(Sistemi, RefusalsAndFarPointsWithTheirMessagesAndFocus) {
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_EQ(lastMessage(), "VALORE DELLA COORDINATA EST NON\rAMMISSIBILE PER IL SISTEMA INDICATO");
     EXPECT_EQ(fake.messages.last().icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(focused("Text14"));
+    // The message names the East: the East box takes the cursor, not the zone.
+    EXPECT_TRUE(focused("Text10"));
+    EXPECT_TRUE(box("Text10")->isVisible());
     EXPECT_FALSE(enabled("Command4"));
+    // Each zone's own East limits alike.
+    type("Text10", "500000");
+    click("Command1");
+    ASSERT_FALSE(text("Text11").isEmpty());
+    ASSERT_TRUE(enabled("Command4"));
+    type("Text10", "797001");
+    click("Command1");
+    EXPECT_EQ(lastMessage(), "VALORE DELLA COORDINATA EST NON\rAMMISSIBILE PER IL SISTEMA INDICATO");
+    EXPECT_TRUE(focused("Text10"));
+    EXPECT_TRUE(text("Text11").isEmpty());
+    EXPECT_FALSE(enabled("Command4") || enabled("Command6"));
+    type("Text10", "279999");
 
     type("Text14", "31");
     click("Command1");

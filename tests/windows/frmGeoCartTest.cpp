@@ -212,6 +212,7 @@ TEST_F(Cartesian, MonteMarioAxisShiftAndItsFrames) {
     EXPECT_FALSE(shown("Frame4"));
     EXPECT_FALSE(shown("Frame5"));
     m.CopiedCoordinates.AxisChoice = 2;
+    m.CopiedCoordinates.SystemCode = 1;
     m.CopiedCoordinates.CopiedKind = 3;
     m.CopiedCoordinates.X = 4500000;
     m.CopiedCoordinates.Y = 0;

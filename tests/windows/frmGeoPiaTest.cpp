@@ -296,7 +296,7 @@ TEST_F(GeoPia, RefusedValueLeavesResultCopyAndQueueAlone) {
     click("Command1");
     ASSERT_EQ(fake.messages.shown.size(), 1u);
     EXPECT_TRUE(text("Text3").isEmpty()); // emptied by the display click, not refilled
-    EXPECT_TRUE(enabled("Command4"));
+    EXPECT_FALSE(enabled("Command4"));    // no result shown: nothing to copy
     EXPECT_FALSE(enabled("Command6"));
     EXPECT_EQ(m.CopiedCoordinates.CopiedKind, 2);
     EXPECT_EQ(fake.printer.lines.size(), printed);
@@ -383,14 +383,73 @@ TEST_F(GeoPia, KeyPreviewEnterChainAndDisplayClick) {
     EXPECT_TRUE(text("Text3").isEmpty());
     EXPECT_TRUE(text("Text4").isEmpty());
     EXPECT_FALSE(enabled("Command6"));
-    EXPECT_TRUE(enabled("Command4")); // "COPIA COORDINATE" keeps its state
+    EXPECT_FALSE(enabled("Command4")); // nothing shown, nothing to copy
     EXPECT_TRUE(box("Text7")->isVisible());
     EXPECT_TRUE(focused("Text7"));
     EXPECT_EQ(text("Text7"), "41.5");
 }
 
+// "COPIA COORDINATE" is offered only while the result it copies is shown; the
+// overlap frame goes with its emptied boxes.
+TEST_F(GeoPia, CopyOnlyWithTheResultShown) {
+    auto computedWithOverlap = [&](const char* step) {
+        click("Command1");
+        EXPECT_TRUE(enabled("Command4")) << step;
+        EXPECT_TRUE(overlap()) << step;
+        EXPECT_FALSE(text("Text5").isEmpty()) << step;
+    };
+    auto nothingOffered = [&](const char* step) {
+        EXPECT_TRUE(text("Text3").isEmpty() && text("Text5").isEmpty()) << step;
+        EXPECT_FALSE(enabled("Command4")) << step;
+        EXPECT_FALSE(enabled("Command6")) << step;
+        EXPECT_FALSE(overlap()) << step;
+        EXPECT_TRUE(frame("Frame8")->isHidden()) << step;
+    };
+    // Geographic coordinates waiting in the record: "INCOLLA COORDINATE" at load.
+    m.CopiedCoordinates.CopiedKind = 2;
+    m.CopiedCoordinates.SystemCode = 1;
+    m.CopiedCoordinates.Latitude = 41.0 + 50.0 / 60.0;
+    m.CopiedCoordinates.Longitude = -20.0 / 60.0;
+    current->setAttribute(Qt::WA_DeleteOnClose, false);
+    delete current.data();
+    w = open<frmGeoPia>();
+    ASSERT_TRUE(enabled("Command5"));
+    type("Text7", "41.5");
+    type("Text8", "-0.2");
+    computedWithOverlap("first");
+    clickBox("Text2");
+    nothingOffered("display box clicked");
+    type("Text8", "-0.2");
+    computedWithOverlap("retyped");
+    choose("Option1_1");
+    choose("Option1_0");
+    nothingOffered("system changed");
+    computedWithOverlap("system back");
+    // A refused "ESEGUI": the longitude read again from its box is out of range.
+    box("Text8")->setText("40");
+    click("Command1");
+    EXPECT_FALSE(fake.messages.shown.empty());
+    nothingOffered("refused");
+    EXPECT_TRUE(focused("Text8"));
+    type("Text8", "-0.2");
+    computedWithOverlap("accepted again");
+    // A zone chosen by hand: no overlap, the membership result gone too.
+    choose("Option2_1");
+    nothingOffered("zone choice");
+    click("Command1");
+    EXPECT_TRUE(enabled("Command4"));
+    choose("Option3_4");
+    nothingOffered("hand zone");
+    // Pasting leaves nothing to copy either.
+    choose("Option2_0");
+    computedWithOverlap("membership again");
+    click("Command5");
+    nothingOffered("pasted");
+}
+
 TEST_F(GeoPia, ClearLeavesPasteDisabled) {
     m.CopiedCoordinates.CopiedKind = 2;
+    m.CopiedCoordinates.SystemCode = 1;
     m.CopiedCoordinates.Latitude = 45.0;
     m.CopiedCoordinates.Longitude = 1.0;
     current->setAttribute(Qt::WA_DeleteOnClose, false);
