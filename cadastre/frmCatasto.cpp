@@ -376,7 +376,7 @@ bool frmCatasto::eventFilter(QObject* watched, QEvent* event) {
     return ConversionWindow::eventFilter(watched, event);
 }
 
-void frmCatasto::onTabChanged(int tab) {
+void frmCatasto::onTabChanged(int) {
     command(6)->setEnabled(false);
     // "COPIA COORDINATE" copies the result of the tab shown; a result of the
     // other tab is copied from there after a new "ESEGUI".
