@@ -85,6 +85,19 @@ bool IsPlace(char c) {
     return c == '0' || c == '#';
 }
 
+// Whether the two digits before the decimal point of a packed angle (its
+// seconds in gg.ppss, its minutes in gg.pp) read 60 or more once the value is
+// rounded to `decimals` places exactly as it will be shown.
+bool ShownFieldReaches60(double packed, int decimals) {
+    std::string intDigits, fracDigits;
+    RoundToDecimals(std::fabs(packed), decimals, intDigits, fracDigits);
+    const size_t n = intDigits.size();
+    const int field = n == 0   ? 0
+                      : n == 1 ? intDigits[0] - '0'
+                               : 10 * (intDigits[n - 2] - '0') + (intDigits[n - 1] - '0');
+    return field >= 60;
+}
+
 } // namespace
 
 TypedNumber ReadTypedNumber(std::string_view text) {
@@ -252,13 +265,14 @@ double SexagesimalDisplayValue(double t, int secondsDecimals) {
     double g = std::floor(a);
     double p = std::floor(100.0 * a) - 100.0 * g;
     double sec = 100.0 * (100.0 * a - std::floor(100.0 * a)) + 0.00000001;
-    const double threshold = 60.0 - 0.5 * std::pow(10.0, -secondsDecimals);
-    // Seconds that would round to 60 carry into the minutes. So does a
-    // fraction that lies just below the next hundredth only because of its
-    // binary form (0.29 is stored as 0.28999...). Seconds of 60 or more typed
-    // as such are shown as typed.
+    // Seconds that would be shown as 60 carry into the minutes; the test
+    // rounds as the display does, so no binary remainder slips between a
+    // threshold and the shown digits. So does a fraction that lies just below
+    // the next hundredth only because of its binary form (0.29 is stored as
+    // 0.28999...). Seconds of 60 or more typed as such are shown as typed.
     const double artefact = 100.0 - 0.5 * std::pow(10.0, -secondsDecimals);
-    if ((sec >= threshold && sec < 60.0) || sec >= artefact) {
+    const bool roundsTo60 = sec < 60.0 && ShownFieldReaches60(10000.0 * g + 100.0 * p + sec, secondsDecimals);
+    if (roundsTo60 || sec >= artefact) {
         sec = 0.0;
         p += 1.0;
         if (p == 60.0) {
@@ -281,12 +295,12 @@ TypedAngle AngleFromTyped(double t, int unit, AngleDetail detail) {
         const double a = std::fabs(t);
         const double g = std::floor(a);
         const double m = 100.0 * a - 100.0 * g;
-        // Minutes that would round to 60 at the shown decimals show as the next degree.
-        // m carries the binary error of 100 a (59.9995 typed gives 59.99949999...),
-        // which the rendering's rounding to 15 digits removes again: compare with
-        // the same 1e-9 slack, or 359.599995 would show as 359° 60.000'.
-        const double threshold = 60.0 - 0.5 * std::pow(10.0, full ? -6 : -3);
-        const double display = (m + 1e-9 >= threshold && m < 60.0) ? 100.0 * (g + 1.0) : 100.0 * g + m;
+        // Minutes that would be shown as 60 show as the next degree. m carries
+        // the binary error of 100 a (59.9995 typed gives 59.99949999...), which
+        // the display's rounding removes again: the test rounds as the display
+        // does, or 359.599995 would show as 359° 60.000'.
+        const bool roundsTo60 = m < 60.0 && ShownFieldReaches60(100.0 * g + m, full ? 6 : 3);
+        const double display = roundsTo60 ? 100.0 * (g + 1.0) : 100.0 * g + m;
         return {Sign(t) * (g + m / 60.0), Sign(t) * display, full ? "##0° 00.000000'" : "##0° 00.000'"};
     }
     default:

@@ -171,6 +171,12 @@ TEST(TypedAngles, EditBoxValuesAndDisplays) {
     EXPECT_EQ(FormatTypedAngle(359.5999949, DegreesMinutes, ".", AngleDetail::Reduced), "359° 59.999'");
     EXPECT_EQ(FormatTypedAngle(44.599999995, DegreesMinutes), "45° 00.000000'");
     EXPECT_EQ(FormatTypedAngle(41.4525123, Sexagesimal, ","), "41° 45' 25,1230''");
+    // Seconds whose guard of 1e-8 puts them a binary remainder below half a
+    // shown unit from 60 (found by fuzzing): shown as the display rounds them,
+    // never 60''; a little further below they stay in the minute.
+    EXPECT_EQ(FormatTypedAngle(12.345999994999, Sexagesimal), "12° 35' 00.0000''");
+    EXPECT_EQ(FormatTypedAngle(359.595999994999, Sexagesimal), "360° 00' 00.0000''");
+    EXPECT_EQ(FormatTypedAngle(12.3459999949, Sexagesimal), "12° 34' 59.9999''");
 
     // The display of a centre kept in notation 1 to thousandths of a second.
     EXPECT_EQ(FormatPattern(SexagesimalDisplayValue(45.5959999999, 3), "#0° 00' 00.000''"),
