@@ -352,12 +352,25 @@ std::string PasteText(double value) {
     if (value == 0.0)
         value = 0.0; // no "-0"
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-    std::string text(buf, res.ptr);
-    for (char& c : text)
-        if (c == 'e')
-            c = 'E';
-    if (value >= 0.0)
+    std::string text;
+    if (std::fabs(value) < 1e-4) {
+        // Small values in plain decimals (an angle of 5E-06 would read as a
+        // formula in an edit box), to the fifteenth decimal, trailing zeros cut.
+        const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 15);
+        text.assign(buf, res.ptr);
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+        if (text == "-0")
+            text = "0";
+    } else {
+        const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+        text.assign(buf, res.ptr);
+        for (char& c : text)
+            if (c == 'e')
+                c = 'E';
+    }
+    if (text[0] != '-')
         text.insert(text.begin(), ' ');
     return text;
 }

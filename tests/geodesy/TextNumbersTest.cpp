@@ -225,5 +225,12 @@ TEST(TypedAngles, PasteAndResultRendering) {
     EXPECT_EQ(PasteText(-0.0), " 0");
     EXPECT_EQ(PasteText(1.0 / 3.0), " 0.333333333333333");
     EXPECT_EQ(PasteText(1e20), " 1E+20");
+    // Small values in plain decimals, read back to the same value within 1e-15.
+    EXPECT_EQ(PasteText(5.000000000004E-06), " 0.000005");
+    EXPECT_EQ(PasteText(-1.25e-5), "-0.0000125");
+    EXPECT_EQ(PasteText(-1e-17), " 0");
+    EXPECT_EQ(PasteText(0.0001), " 0.0001");
+    for (double v : {3.3e-5, -7.123456789e-7, 9.99999e-5})
+        EXPECT_NEAR(ReadTypedNumber(PasteText(v)).value, v, 1e-15) << v;
     EXPECT_EQ(ReadTypedNumber(PasteText(-1.25e-7)).value, -1.25e-7);
 }
