@@ -85,17 +85,16 @@ bool IsPlace(char c) {
     return c == '0' || c == '#';
 }
 
-// Whether the two digits before the decimal point of a packed angle (its
-// seconds in gg.ppss, its minutes in gg.pp) read 60 or more once the value is
+// The last four digits before the decimal point of a packed angle (minutes
+// and seconds in gg.ppss, degrees and minutes in gg.pp) once the value is
 // rounded to `decimals` places exactly as it will be shown.
-bool ShownFieldReaches60(double packed, int decimals) {
+int ShownLastFourDigits(double packed, int decimals) {
     std::string intDigits, fracDigits;
     RoundToDecimals(std::fabs(packed), decimals, intDigits, fracDigits);
-    const size_t n = intDigits.size();
-    const int field = n == 0   ? 0
-                      : n == 1 ? intDigits[0] - '0'
-                               : 10 * (intDigits[n - 2] - '0') + (intDigits[n - 1] - '0');
-    return field >= 60;
+    int digits = 0;
+    for (size_t i = intDigits.size() > 4 ? intDigits.size() - 4 : 0; i < intDigits.size(); ++i)
+        digits = 10 * digits + (intDigits[i] - '0');
+    return digits;
 }
 
 } // namespace
@@ -265,14 +264,16 @@ double SexagesimalDisplayValue(double t, int secondsDecimals) {
     double g = std::floor(a);
     double p = std::floor(100.0 * a) - 100.0 * g;
     double sec = 100.0 * (100.0 * a - std::floor(100.0 * a)) + 0.00000001;
-    // Seconds that would be shown as 60 carry into the minutes; the test
-    // rounds as the display does, so no binary remainder slips between a
-    // threshold and the shown digits. So does a fraction that lies just below
-    // the next hundredth only because of its binary form (0.29 is stored as
-    // 0.28999...). Seconds of 60 or more typed as such are shown as typed.
-    const double artefact = 100.0 - 0.5 * std::pow(10.0, -secondsDecimals);
-    const bool roundsTo60 = sec < 60.0 && ShownFieldReaches60(10000.0 * g + 100.0 * p + sec, secondsDecimals);
-    if (roundsTo60 || sec >= artefact) {
+    // Seconds that would be shown as 60 carry into the minutes, and so do
+    // seconds whose rounding reaches the next minute (a fraction just below
+    // the next hundredth because of its binary form: 0.29 is stored as
+    // 0.28999...). Both are judged on the digits as the display rounds them,
+    // so no binary remainder slips between a threshold and the shown digits.
+    // Other seconds of 60 or more typed as such are shown as typed.
+    const int shown = ShownLastFourDigits(10000.0 * g + 100.0 * p + sec, secondsDecimals);
+    const bool roundsTo60 = sec < 60.0 && shown % 100 >= 60;
+    const bool reachesNextMinute = std::isfinite(p) && shown / 100 != static_cast<int>(std::fmod(p, 100.0));
+    if (roundsTo60 || reachesNextMinute) {
         sec = 0.0;
         p += 1.0;
         if (p == 60.0) {
@@ -299,7 +300,7 @@ TypedAngle AngleFromTyped(double t, int unit, AngleDetail detail) {
         // the binary error of 100 a (59.9995 typed gives 59.99949999...), which
         // the display's rounding removes again: the test rounds as the display
         // does, or 359.599995 would show as 359° 60.000'.
-        const bool roundsTo60 = m < 60.0 && ShownFieldReaches60(100.0 * g + m, full ? 6 : 3);
+        const bool roundsTo60 = m < 60.0 && ShownLastFourDigits(100.0 * g + m, full ? 6 : 3) % 100 >= 60;
         const double display = roundsTo60 ? 100.0 * (g + 1.0) : 100.0 * g + m;
         return {Sign(t) * (g + m / 60.0), Sign(t) * display, full ? "##0° 00.000000'" : "##0° 00.000'"};
     }

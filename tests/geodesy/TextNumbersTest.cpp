@@ -177,6 +177,11 @@ TEST(TypedAngles, EditBoxValuesAndDisplays) {
     EXPECT_EQ(FormatTypedAngle(12.345999994999, Sexagesimal), "12° 35' 00.0000''");
     EXPECT_EQ(FormatTypedAngle(359.595999994999, Sexagesimal), "360° 00' 00.0000''");
     EXPECT_EQ(FormatTypedAngle(12.3459999949, Sexagesimal), "12° 34' 59.9999''");
+    // Seconds typed as 99.95 less a binary remainder reach the next minute
+    // when rounded to a tenth (found by fuzzing): never 60'.
+    EXPECT_EQ(FormatTypedAngle(0.599994999999, Sexagesimal, ".", AngleDetail::Reduced), "1° 00' 00.0''");
+    EXPECT_EQ(FormatTypedAngle(12.3099949, Sexagesimal, ".", AngleDetail::Reduced), "12° 30' 99.9''");
+    EXPECT_EQ(FormatTypedAngle(0.29, Sexagesimal), "0° 29' 00.0000''");
 
     // The display of a centre kept in notation 1 to thousandths of a second.
     EXPECT_EQ(FormatPattern(SexagesimalDisplayValue(45.5959999999, 3), "#0° 00' 00.000''"),
