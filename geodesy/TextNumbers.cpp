@@ -97,6 +97,28 @@ int ShownLastFourDigits(double packed, int decimals) {
     return digits;
 }
 
+// A computed angle packed for display (gg.ppss or gg.pp times 10000 or 100),
+// with each of its `fields` lowest fields (seconds, then minutes) that the
+// display's rounding brings to 60 carried into the next one. A computed field
+// lies below 60, but one a binary remainder below half a shown unit from 60
+// can still be rounded up to it.
+double CarryShownSixties(double packed, int decimals, int fields) {
+    std::string intDigits, fracDigits;
+    RoundToDecimals(std::fabs(packed), decimals, intDigits, fracDigits);
+    if (intDigits.size() > 15)
+        return packed;
+    double whole = intDigits.empty() ? 0.0 : std::strtod(intDigits.c_str(), nullptr);
+    bool carried = false;
+    double unit = 1.0;
+    for (int i = 0; i < fields; ++i, unit *= 100.0) {
+        if (std::fmod(std::floor(whole / unit), 100.0) >= 60.0) {
+            whole += 40.0 * unit;
+            carried = true;
+        }
+    }
+    return carried ? std::copysign(whole, packed) : packed;
+}
+
 } // namespace
 
 TypedNumber ReadTypedNumber(std::string_view text) {
@@ -318,13 +340,13 @@ PastedAngle AngleForPaste(double d, int unit) {
     switch (unit) {
     case Sexagesimal: {
         const double e = DegreesToSexagesimal(d, 4);
-        return {e, e * 10000.0, "#0° 00' 00.0000''"};
+        return {e, CarryShownSixties(e * 10000.0, 4, 2), "#0° 00' 00.0000''"};
     }
     case Grads:
         return {d * 10.0 / 9.0, d * 10.0 / 9.0, "##0.00000000"};
     case DegreesMinutes: {
         const double e = DegreesToMinutes(d, 6);
-        return {e, e * 100.0, "##0° 00.000000'"};
+        return {e, CarryShownSixties(e * 100.0, 6, 1), "##0° 00.000000'"};
     }
     default:
         return {d, d, "##0.00000000°"};
@@ -334,14 +356,18 @@ PastedAngle AngleForPaste(double d, int unit) {
 std::string FormatResultAngle(double d, int unit, std::string_view decimalSeparator, AngleDetail detail) {
     const bool full = detail == AngleDetail::Full;
     switch (unit) {
-    case Sexagesimal:
-        return FormatPattern(DegreesToSexagesimal(d, full ? 4 : 1) * 10000.0,
+    case Sexagesimal: {
+        const int decimals = full ? 4 : 1;
+        return FormatPattern(CarryShownSixties(DegreesToSexagesimal(d, decimals) * 10000.0, decimals, 2),
                              full ? "#0° 00' 00.0000''" : "#0° 00' 00.0''", decimalSeparator);
+    }
     case Grads:
         return FormatPattern(d * 10.0 / 9.0, full ? "#0.00000000" : "#0.00000", decimalSeparator);
-    case DegreesMinutes:
-        return FormatPattern(DegreesToMinutes(d, full ? 6 : 3) * 100.0,
+    case DegreesMinutes: {
+        const int decimals = full ? 6 : 3;
+        return FormatPattern(CarryShownSixties(DegreesToMinutes(d, decimals) * 100.0, decimals, 1),
                              full ? "#0° 00.000000'" : "#0° 00.000'", decimalSeparator);
+    }
     default:
         return FormatPattern(d, full ? "#0.00000000°" : "#0.00000°", decimalSeparator);
     }

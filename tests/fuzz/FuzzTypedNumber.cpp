@@ -138,7 +138,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // display adds 1e-8 to the seconds so that 0.29 stored as 0.28999... shows
     // as typed; 12.34599999999995 therefore shows 60'').
     const bool secondsTyped60 = typedSeconds + 2e-8 >= 60.0;
-    const bool minutesTyped60 = std::floor(typedMinutes) >= 60.0;
+    // Likewise minutes within 1e-9 of 60: 359.59999999999997 is 359.6 to the
+    // double, whose packed minutes 100 a come out as exactly 60.
+    const bool minutesTyped60 = typedMinutes + 1e-9 >= 60.0;
 
     for (const char* separator : {".", ","}) {
         for (AngleDetail detail : {AngleDetail::Full, AngleDetail::Reduced}) {

@@ -131,6 +131,11 @@ TEST(TypedAngles, EditBoxValuesAndDisplays) {
     EXPECT_EQ(FormatPattern(a.displayValue, a.pattern), "41° 45' 25.1230''");
     EXPECT_EQ(FormatTypedAngle(9.05, Sexagesimal), "9° 05' 00.0000''");
     EXPECT_EQ(FormatTypedAngle(0.29, Sexagesimal), "0° 29' 00.0000''");
+    // A computed angle whose minutes lie a binary remainder below half a shown
+    // unit from 60 (found by fuzzing): the next degree, never 60'.
+    EXPECT_EQ(FormatResultAngle(99.999991666664997, DegreesMinutes, ".", AngleDetail::Reduced),
+              "100° 00.000'");
+    EXPECT_EQ(FormatResultAngle(99.99999, DegreesMinutes, ".", AngleDetail::Reduced), "99° 59.999'");
     EXPECT_EQ(FormatTypedAngle(41.4559999996, Sexagesimal), "41° 46' 00.0000''");
     EXPECT_EQ(FormatTypedAngle(44.5959999996, Sexagesimal), "45° 00' 00.0000''");
     EXPECT_EQ(FormatTypedAngle(41.455999994, Sexagesimal), "41° 45' 59.9999''");
@@ -182,6 +187,11 @@ TEST(TypedAngles, EditBoxValuesAndDisplays) {
     EXPECT_EQ(FormatTypedAngle(0.599994999999, Sexagesimal, ".", AngleDetail::Reduced), "1° 00' 00.0''");
     EXPECT_EQ(FormatTypedAngle(12.3099949, Sexagesimal, ".", AngleDetail::Reduced), "12° 30' 99.9''");
     EXPECT_EQ(FormatTypedAngle(0.29, Sexagesimal), "0° 29' 00.0000''");
+    // A computed angle whose minutes lie a binary remainder below half a shown
+    // unit from 60 (found by fuzzing): the next degree, never 60'.
+    EXPECT_EQ(FormatResultAngle(99.999991666664997, DegreesMinutes, ".", AngleDetail::Reduced),
+              "100° 00.000'");
+    EXPECT_EQ(FormatResultAngle(99.99999, DegreesMinutes, ".", AngleDetail::Reduced), "99° 59.999'");
 
     // The display of a centre kept in notation 1 to thousandths of a second.
     EXPECT_EQ(FormatPattern(SexagesimalDisplayValue(45.5959999999, 3), "#0° 00' 00.000''"),
