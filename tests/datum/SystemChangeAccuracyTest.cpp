@@ -7,6 +7,7 @@
 #include "datum/LandMasses.h"
 #include "geodesy/Angles.h"
 #include "geodesy/ReferenceSystems.h"
+#include "tools/GeoJsonOutline.h"
 
 #include <gtest/gtest.h>
 #include <proj.h>
@@ -23,39 +24,12 @@ using namespace tervano;
 
 namespace {
 
-// The polygons of the outline's MultiPolygon: numbers after "coordinates",
-// rings closed at bracket depth 3, polygons at depth 2.
+// The outline the common-point table was made from.
 std::vector<Polygon> ReadOutline() {
     std::ifstream in(std::string(TERVANO_SOURCE_DIR) + "/tools/italy-territory-ne10m.geojson");
     std::stringstream s;
     s << in.rdbuf();
-    const std::string text = s.str();
-    std::vector<Polygon> polygons;
-    size_t p = text.find(':', text.find("\"coordinates\"")) + 1;
-    int depth = 0;
-    std::vector<double> numbers;
-    for (; p < text.size(); ++p) {
-        const char c = text[p];
-        if (c == '[') {
-            ++depth;
-            if (depth == 2)
-                polygons.emplace_back();
-            if (depth == 3)
-                polygons.back().emplace_back();
-        } else if (c == ']') {
-            if (depth == 4) {
-                polygons.back().back().push_back({numbers.at(0), numbers.at(1)});
-                numbers.clear();
-            }
-            if (--depth == 0)
-                break;
-        } else if (c == '-' || (c >= '0' && c <= '9')) {
-            char* end = nullptr;
-            numbers.push_back(std::strtod(text.c_str() + p, &end));
-            p = static_cast<size_t>(end - text.c_str()) - 1;
-        }
-    }
-    return polygons;
+    return ParseGeoJsonMultiPolygon(s.str());
 }
 
 bool Inside(const Polygon& polygon, LonLat q) {
