@@ -1,13 +1,13 @@
 #include "app/WindowRegistry.h"
 
 #include "app/Modulo1.h"
-#include "cadastre/frmCatasto.h"
-#include "datum/frmSistemi.h"
-#include "windows/frmCartGeo.h"
-#include "windows/frmGeoCart.h"
-#include "windows/frmGeoPia.h"
-#include "windows/frmPiaGeo.h"
-#include "windows/frmUnicoFuso.h"
+#include "cadastre/qt/frmCatasto.h"
+#include "datum/qt/frmSistemi.h"
+#include "windows/qt/frmCartGeo.h"
+#include "windows/qt/frmGeoCart.h"
+#include "windows/qt/frmGeoPia.h"
+#include "windows/qt/frmPiaGeo.h"
+#include "windows/qt/frmUnicoFuso.h"
 
 #include <QWidget>
 

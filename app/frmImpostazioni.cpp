@@ -4,7 +4,7 @@
 #include "app/Modulo1.h"
 #include "app/SettingsFile.h"
 #include "app/WindowPlacement.h"
-#include "windows/ConversionWindow.h"
+#include "windows/qt/ConversionWindow.h"
 
 #include <QApplication>
 #include <QButtonGroup>

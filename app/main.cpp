@@ -3,7 +3,7 @@
 #include "app/Modulo1.h"
 #include "app/RealPlatform.h"
 #include "app/frmSplash.h"
-#include "print/QtPrinterDevice.h"
+#include "print/qt/QtPrinterDevice.h"
 
 #include <QApplication>
 

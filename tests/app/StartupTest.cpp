@@ -151,10 +151,10 @@ TEST(Startup, PageValuesFromThePrinterPage) {
 
 TEST(Startup, HeaderTextsAndCopiedCoordinatesAreReset) {
     AppFixture f;
-    f.m->CopiedCoordinates.CopiedKind = 2;
+    f.m->CopiedCoordinates.Kind = CopiedKind::Geographic;
     f.m->CopiedCoordinates.Latitude = 41.5;
     RunStartup(*f.m);
-    EXPECT_EQ(f.m->CopiedCoordinates.CopiedKind, 0);
+    EXPECT_EQ(f.m->CopiedCoordinates.Kind, CopiedKind::Empty);
     EXPECT_EQ(f.m->CopiedCoordinates.Latitude, 0.0);
     EXPECT_EQ(f.m->HeaderRule, QString(62, QLatin1Char('_')));
     EXPECT_EQ(f.m->HeaderProduct, QStringLiteral(" Tervano1"));

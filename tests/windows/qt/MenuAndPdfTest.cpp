@@ -1,0 +1,177 @@
+#include "app/frmTervano.h"
+#include "print/qt/QtPrinterDevice.h"
+#include "support/AppFixture.h"
+#include "windows/qt/frmGeoPia.h"
+
+#include "support/WindowFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace {
+
+void TypeInto(QWidget* w, const char* name, const char* keys) {
+    auto* e = w->findChild<QLineEdit*>(QString::fromLatin1(name));
+    e->setFocus();
+    QTest::keyClicks(e, QString::fromUtf8(keys));
+    QTest::keyClick(e, Qt::Key_Return);
+}
+
+TEST(Menu, OpensEitherWindowAndClosesTheOther) {
+    AppFixture f;
+    frmTervano main(*f.m);
+    main.show();
+    main.findChild<QAction*>(QStringLiteral("geografichepiane"))->trigger();
+    QWidget* geo = main.conversionWindow(QStringLiteral("frmGeoPia"));
+    ASSERT_NE(geo, nullptr);
+    EXPECT_TRUE(geo->isVisible());
+    EXPECT_FALSE(main.isEnabled());
+    QApplication::setActiveWindow(geo);
+    // The typical request from the menu onwards.
+    TypeInto(geo, "Text7", "41.5");
+    TypeInto(geo, "Text8", "-0.2");
+    QTest::mouseClick(geo->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_EQ(geo->findChild<QGroupBox*>(QStringLiteral("Frame7"))->title(), "Fuso EST (appartenenza)");
+    EXPECT_EQ(geo->findChild<QGroupBox*>(QStringLiteral("Frame8"))->title(), "Fuso OVEST (sovrapposizione)");
+
+    main.findChild<QAction*>(QStringLiteral("pianegeografiche"))->trigger();
+    FlushDeletes();
+    EXPECT_EQ(main.conversionWindow(QStringLiteral("frmGeoPia")), nullptr);
+    QWidget* plane = main.conversionWindow(QStringLiteral("frmPiaGeo"));
+    ASSERT_NE(plane, nullptr);
+    EXPECT_TRUE(plane->isVisible());
+    EXPECT_FALSE(main.isEnabled()); // the window now open keeps the main window disabled
+    plane->close();
+    FlushDeletes();
+    EXPECT_TRUE(main.isEnabled());
+}
+
+// The start-up values of the printed page for the given printer.
+void SetPrintingValues(Modulo1& m, const PrinterDevice& printer) {
+    m.PrinterPresent = true;
+    m.PageBottom = int(printer.pageHeight() * 16 / 17.0);
+    m.PageTop = printer.pageHeight() / 60;
+    m.PageLeft = printer.pageWidth() / 15;
+    m.HeaderRule = QString(62, QLatin1Char('_'));
+    m.HeaderProduct = QStringLiteral(" Tervano1");
+    m.HeaderVersion = QStringLiteral("(Ver. 1.2.1 - Dicembre 2002)");
+    m.HeaderPoint = QStringLiteral("Punto: ");
+    m.GapWide = QString(14, QLatin1Char(' '));
+    m.AngleUnitLine = QStringLiteral("Unità di misura degli angoli selezionata: Sessagesimali");
+}
+
+QString RunTool(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    EXPECT_TRUE(p.waitForFinished(30000)) << program.toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(Pdf, TheBuiltInPdfPrinterWritesHeaderAndBlock) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir out;
+    QtPrinterDevice printer(out.path());
+    FakeMessages messages;
+    FixedSettingsLocation settings;
+    FakeProcess process;
+    Modulo1 m(Platform{messages, printer, settings, process});
+    SetPrintingValues(m, printer);
+    QWidget main;
+    auto* w = new frmGeoPia(m, &main);
+    w->show();
+    QApplication::setActiveWindow(w);
+    TypeInto(w, "Text7", "41.5");
+    TypeInto(w, "Text8", "-0.2");
+    w->findChild<QLineEdit*>(QStringLiteral("Text9"))->setText(QStringLiteral("Vertice 7"));
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    const QString north = w->findChild<QLineEdit*>(QStringLiteral("Text3"))->text();
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command6")), Qt::LeftButton);
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.last().icon, MessageIcon::Information);
+    const QStringList files = QDir(out.path()).entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(messages.last().text.contains(files.front()));
+
+    QProcess p;
+    p.start(pdftotext,
+            {QStringLiteral("-layout"), QDir(out.path()).filePath(files.front()), QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    for (const QString& expected :
+         {QStringLiteral("Tervano1"), QStringLiteral("(Ver. 1.2.1 - Dicembre 2002)"),
+          QStringLiteral("TRASFORMAZIONE COORDINATE DA GEOGRAFICHE A PIANE"),
+          QStringLiteral("Unità di misura degli angoli selezionata: Sessagesimali"),
+          QStringLiteral("Sistema Geodetico di riferimento: ROMA40 (Sistema Nazionale)"),
+          QStringLiteral("Rappr. CONFORME DI GAUSS con fattore di scala 0.9996"),
+          QStringLiteral("Punto: Vertice 7"),
+          QStringLiteral("Coordinate Piane GAUSS BOAGA - Fuso EST (appartenenza)"),
+          QStringLiteral("Coordinate Piane GAUSS BOAGA - Fuso OVEST (sovrapposizione)"),
+          QStringLiteral("Nord: ") + north, QString(62, QLatin1Char('_'))})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+    w->close();
+    FlushDeletes();
+}
+
+TEST(Pdf, BlocksBeyondThePageBottomGoOnOnASecondPageOfTheSameFile) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdftotext.isEmpty() || pdfinfo.isEmpty())
+        GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
+    QTemporaryDir out;
+    QtPrinterDevice printer(out.path());
+    FakeMessages messages;
+    FixedSettingsLocation settings;
+    FakeProcess process;
+    Modulo1 m(Platform{messages, printer, settings, process});
+    SetPrintingValues(m, printer);
+    QWidget main;
+    auto* w = new frmGeoPia(m, &main);
+    // A failed assertion must not leave the window open for the tests that follow.
+    const std::unique_ptr<QObject, void (*)(QObject*)> closer(w, [](QObject* o) { delete o; });
+    w->show();
+    QApplication::setActiveWindow(w);
+    TypeInto(w, "Text7", "41.5");
+    TypeInto(w, "Text8", "-0.2");
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    // Four blocks of the overlap band do not fit on one A4 page.
+    auto* name = w->findChild<QLineEdit*>(QStringLiteral("Text9"));
+    for (const char* point : {"P1", "P2", "P3", "P4"}) {
+        name->setText(QString::fromLatin1(point));
+        QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command6")), Qt::LeftButton);
+    }
+    EXPECT_TRUE(messages.shown.empty()); // no file is saved while the queue is open
+    EXPECT_TRUE(QDir(out.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+    QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const QStringList files = QDir(out.path()).entryList({QStringLiteral("*.pdf")});
+    ASSERT_EQ(files.size(), 1);
+    const QString file = QDir(out.path()).filePath(files.front());
+    EXPECT_TRUE(RunTool(pdfinfo, {file}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    const QString first =
+        RunTool(pdftotext, {QStringLiteral("-layout"), QStringLiteral("-f"), QStringLiteral("1"),
+                            QStringLiteral("-l"), QStringLiteral("1"), file, QStringLiteral("-")});
+    const QString second =
+        RunTool(pdftotext, {QStringLiteral("-layout"), QStringLiteral("-f"), QStringLiteral("2"),
+                            QStringLiteral("-l"), QStringLiteral("2"), file, QStringLiteral("-")});
+    EXPECT_TRUE(first.contains(QStringLiteral("TRASFORMAZIONE COORDINATE DA GEOGRAFICHE A PIANE")));
+    EXPECT_TRUE(first.contains(QStringLiteral("Punto: P1")));
+    EXPECT_TRUE(second.contains(QStringLiteral("Punto: P4"))) << second.toStdString();
+    EXPECT_FALSE(second.contains(QStringLiteral("TRASFORMAZIONE"))) << second.toStdString();
+    EXPECT_FALSE(second.contains(QStringLiteral("Tervano1"))) << second.toStdString();
+    // Every block is printed once in the file.
+    const QString all = first + second;
+    for (const char* point : {"P1", "P2", "P3", "P4"})
+        EXPECT_EQ(all.count(QStringLiteral("Punto: ") + QString::fromLatin1(point)), 1) << point;
+    if (!qEnvironmentVariableIsEmpty("TERVANO_KEEP_PDF"))
+        QFile::copy(file, qEnvironmentVariable("TERVANO_KEEP_PDF"));
+}
+
+} // namespace
