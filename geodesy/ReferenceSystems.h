@@ -15,6 +15,24 @@ enum SystemCodes : int { ROMA40 = 1, ED50 = 2, WGS84 = 3 };
 // 6 the ROMA40 zone on 21° E used only by the change of system.
 enum ZoneCodes : int { UTM32 = 1, UTM33 = 2, UTM34 = 3, GBOvest = 4, GBEst = 5, AuxiliaryZone = 6 };
 
+// The same codes as types, for the pages' choices: a page cannot be handed a
+// zone where a system is meant. Code() gives the number the engines, the copy
+// record and the printed captions are indexed by.
+enum class System : int { ROMA40 = ROMA40, ED50 = ED50, WGS84 = WGS84 };
+enum class PlaneZone : int {
+    UTM32 = UTM32,
+    UTM33 = UTM33,
+    UTM34 = UTM34,
+    GBOvest = GBOvest,
+    GBEst = GBEst,
+    Auxiliary = AuxiliaryZone,
+};
+constexpr int Code(System s) { return static_cast<int>(s); }
+constexpr int Code(PlaneZone z) { return static_cast<int>(z); }
+// A code from the copy record or a window's option index as a type; codes out of range give nothing.
+constexpr bool IsSystemCode(int code) { return code >= ROMA40 && code <= WGS84; }
+constexpr bool IsZoneCode(int code) { return code >= UTM32 && code <= AuxiliaryZone; }
+
 struct Ellipsoid {
     double a;           // semi-major axis, metres
     double inverseFlat; // 1/f
