@@ -1,9 +1,6 @@
 #include "windows/qt/frmGeoPia.h"
 
 #include "app/Modulo1.h"
-#include "geodesy/PlaneConversions.h"
-#include "geodesy/ReferenceSystems.h"
-#include "geodesy/TextNumbers.h"
 #include "windows/qt/CoordinateField.h"
 #include "windows/qt/WindowDecorations.h"
 
@@ -14,12 +11,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 using namespace tervano;
 
 frmGeoPia::frmGeoPia(Modulo1& model, QWidget* mainWindow)
-    : ConversionWindow(model, mainWindow, QStringLiteral("frmGeoPia"),
-                       QStringLiteral("Geografiche - Piane")) {
+    : ConversionWindow(model, mainWindow, QStringLiteral("frmGeoPia"), QStringLiteral("Geografiche - Piane")),
+      page_(pageSettings()) {
+    addPage(&page_);
     system_ = makeSystemFrame(QStringLiteral("Frame1"));
 
     // Zone choice: membership or by hand, with the hand-chosen zones.
@@ -112,187 +111,93 @@ frmGeoPia::frmGeoPia(Modulo1& model, QWidget* mainWindow)
 
     arrangeColumns({system_.frame, frame2_, label7_}, {frame5_, frame6_, frame10, unitRow});
 
-    connect(system_.group, &QButtonGroup::idClicked, this, &frmGeoPia::systemClicked);
-    connect(option2_, &QButtonGroup::idClicked, this, &frmGeoPia::zoneChoiceClicked);
-    connect(option3_, &QButtonGroup::idClicked, this, &frmGeoPia::handZoneClicked);
+    connectChoice(system_.group, [this](int id) {
+        page_.chooseSystem(System(id + 1));
+        showChoices();
+    });
+    connectChoice(option2_, [this](int id) {
+        page_.chooseZone(id == 0 ? ZoneChoice::Membership : ZoneChoice::ByHand);
+        showChoices();
+    });
+    connectChoice(option3_, [this](int id) {
+        page_.chooseHandZone(PlaneZone(id + 1));
+        showChoices();
+    });
 
     runLoad();
 }
 
 void frmGeoPia::loadDefaults() {
-    m.ScaleFactor = ScaleFactorUTM;
     system_.options[0]->setChecked(true);
-    systemClicked(0);
     option2_->button(0)->setChecked(true);
-    zoneChoiceClicked(0);
-    zoneMode_ = 1;
-    m.SystemCode = ROMA40;
-    overlapShown_ = false;
-    frame3_->hide();
-    frame4_->hide();
-    image1_->hide();
-    frame8_->hide();
-    frame7_->show();
+    showChoices();
 }
 
-bool frmGeoPia::acceptsPaste(const CopiedCoordinatesRecord& c) const {
-    return c.isGeographic();
-}
-
-bool frmGeoPia::greenwichShiftApplies() const {
-    return m.SystemCode == ROMA40 && greenwichLongitudes();
-}
-
-void frmGeoPia::updateGreenwichNotice() {
-    label8_->setVisible(greenwichShiftApplies());
-}
-
-void frmGeoPia::selectHandZone(int index) {
-    option3_->button(index)->setChecked(true);
-    frame7_->setTitle(QString::fromUtf8(ZoneCaptionHand(index + 1)));
-    m.ZoneCode = index + 1;
-}
-
-void frmGeoPia::systemClicked(int index) {
+// The choices of the page shown: zone frames, captions, description, notice.
+void frmGeoPia::showChoices() {
     invalidateResult();
-    frame7_->setTitle(QString());
-    frame8_->hide();
-    m.SystemCode = index + 1;
-    if (option2_->checkedId() == 1) {
-        const bool roma = m.SystemCode == ROMA40;
-        frame3_->setVisible(!roma);
-        frame4_->setVisible(roma);
-        selectHandZone(roma ? 3 : 0);
-        zoneMode_ = roma ? 2 : 3;
+    const bool byHand = page_.zoneChoice() == ZoneChoice::ByHand;
+    const bool roma = page_.system() == System::ROMA40;
+    image1_->setVisible(byHand);
+    frame3_->setVisible(byHand && !roma);
+    frame4_->setVisible(byHand && roma);
+    {
+        const QSignalBlocker quiet(option3_);
+        option3_->button(Code(page_.handZone()) - 1)->setChecked(true);
     }
-    frame5_->setTitle(QString::fromUtf8(GeographicFrameCaption(m.SystemCode)));
-    frame6_->setTitle(QString::fromUtf8(PlaneFrameCaption(m.SystemCode)));
-    setDescription(label7_, PlaneSystemDescription(m.SystemCode));
+    frame7_->setTitle(QString::fromStdString(page_.zoneCaption()));
+    frame5_->setTitle(QString::fromStdString(page_.geographicCaption()));
+    frame6_->setTitle(QString::fromStdString(page_.planeCaption()));
+    setDescription(label7_, page_.description());
     updateGreenwichNotice();
 }
 
-void frmGeoPia::zoneChoiceClicked(int index) {
-    invalidateResult();
-    frame7_->setTitle(QString());
-    frame8_->hide();
-    if (index == 0) {
-        image1_->hide();
-        frame3_->hide();
-        frame4_->hide();
-        zoneMode_ = 1;
-        return;
-    }
-    image1_->show();
-    const bool roma = m.SystemCode == ROMA40;
-    frame3_->setVisible(!roma);
-    frame4_->setVisible(roma);
-    selectHandZone(roma ? 3 : 0);
-    zoneMode_ = roma ? 2 : 3;
+bool frmGeoPia::countsFromLongitudeOrigin(const CoordinateField* field) const {
+    return field == longitudeField_ && page_.system() == System::ROMA40;
 }
 
-void frmGeoPia::handZoneClicked(int index) {
-    invalidateResult();
-    frame7_->setTitle(QString::fromUtf8(ZoneCaptionHand(index + 1)));
-    m.ZoneCode = index + 1;
+void frmGeoPia::updateGreenwichNotice() {
+    label8_->setVisible(page_.greenwichShiftApplies());
 }
 
 void frmGeoPia::fieldCommitted(CoordinateField* field) {
-    if (field == latitudeField_) {
-        latitude_ = field->degrees();
-    } else {
-        longitude_ = field->degrees();
-        if (greenwichShiftApplies())
-            longitude_ -= GreenwichShift();
-    }
+    if (field == latitudeField_)
+        page_.setLatitude(field->typedValue());
+    else
+        page_.setLongitude(field->typedValue());
 }
 
-void frmGeoPia::execute() {
+void frmGeoPia::readInputs() {
     // Read both boxes again: the system may have changed since they were left.
     longitudeField_->commit();
     latitudeField_->commit();
-    const InputCheck check = CheckGeographicForPlane(m.SystemCode, latitude_, longitude_,
-                                                     latitudeField_->valid(), longitudeField_->valid());
-    if (check.failed != 0) {
-        reportCheck(check.failed == 1 ? latitudeField_ : longitudeField_, check);
-        return;
-    }
-    overlapShown_ = false;
-    acceptResult();
-    frame8_->hide();
+}
 
-    const GeoToPlaneResult r =
-        GeographicToPlane(m.SystemCode, zoneMode_, m.ZoneCode, latitude_, longitude_, m.ScaleFactor);
-    if (zoneMode_ == 1)
-        frame7_->setTitle(QString::fromUtf8(ZoneCaptionMembership(r.MembershipZoneCode)));
-    m.ZoneCode = r.MembershipZoneCode;
-    resultZone_ = r.MembershipZoneCode;
-    north_ = r.North;
-    east_ = r.East;
-    text3_->setText(CoordinateField::format(r.North, QString::fromUtf8(Patterns::Metres)));
-    text4_->setText(CoordinateField::format(r.East, QString::fromUtf8(Patterns::Metres)));
-    if (r.OverlapShown) {
-        overlapShown_ = true;
-        m.ZoneCode = r.OverlapZoneCode;
-        frame8_->setTitle(QString::fromUtf8(ZoneCaptionOverlap(r.OverlapZoneCode)));
+void frmGeoPia::showResult() {
+    const GeoToPlanePage::Result& r = page_.result();
+    frame7_->setTitle(QString::fromStdString(page_.zoneCaption()));
+    text3_->setText(QString::fromStdString(r.north));
+    text4_->setText(QString::fromStdString(r.east));
+    if (r.values.OverlapShown) {
+        frame8_->setTitle(QString::fromStdString(r.overlapCaption));
         frame8_->show();
-        text5_->setText(CoordinateField::format(r.OverlapNorth, QString::fromUtf8(Patterns::Metres)));
-        text6_->setText(CoordinateField::format(r.OverlapEast, QString::fromUtf8(Patterns::Metres)));
+        text5_->setText(QString::fromStdString(r.overlapNorth));
+        text6_->setText(QString::fromStdString(r.overlapEast));
     }
 }
 
-void frmGeoPia::copyCoordinates() {
-    m.CopiedCoordinates.North = north_;
-    m.CopiedCoordinates.East = east_;
-    m.CopiedCoordinates.SystemCode = m.SystemCode;
-    m.CopiedCoordinates.ZoneCode = resultZone_;
-    m.CopiedCoordinates.Kind = CopiedKind::Plane;
-}
-
-void frmGeoPia::pasteCoordinates() {
-    // The point's own system first, as a click selects it: the Greenwich
-    // shift of the longitude follows it.
-    system_.options[size_t(m.CopiedCoordinates.SystemCode - 1)]->click();
-    // The decimal degrees come from the record, not from the texts written.
-    latitudeField_->pasteAngle(m.CopiedCoordinates.Latitude);
-    longitudeField_->pasteAngle(m.CopiedCoordinates.Longitude);
+void frmGeoPia::showPasted() {
+    system_.options[size_t(Code(page_.system()) - 1)]->setChecked(true);
+    latitudeField_->pasteAngle(page_.latitude().value);
+    longitudeField_->pasteAngle(page_.longitude().value);
 }
 
 void frmGeoPia::emptyResultBoxes() {
     ConversionWindow::emptyResultBoxes();
     // The overlap frame goes with its emptied boxes.
     frame8_->hide();
-    overlapShown_ = false;
 }
 
 void frmGeoPia::clearExtras() {
-    frame7_->setTitle(QString());
-    frame8_->hide();
-}
-
-QString frmGeoPia::printTitle() const {
-    return QStringLiteral("TRASFORMAZIONE COORDINATE DA GEOGRAFICHE A PIANE");
-}
-
-void frmGeoPia::printBlock(PrintQueue& q) {
-    const QString gap = m.GapWide;
-    printBlockStart(q, system_.group->checkedButton()->text(), label7_, pointName_->text());
-    q.setFont(11, true);
-    q.printLine(
-        {frame5_->title(), greenwichShiftApplies() ? QStringLiteral("  (Long. da Greenwich)") : QString()});
-    q.setFont(11, false);
-    q.printLine({QStringLiteral("Latitudine: "), latitudeField_->displayText(), gap,
-                 QStringLiteral("Longitudine: "), longitudeField_->displayText()});
-    q.printLine();
-    q.setFont(11, true);
-    q.printLine({frame6_->title(), QStringLiteral(" - "), frame7_->title()});
-    q.setFont(11, false);
-    q.printLine({QStringLiteral("Nord: "), text3_->text(), gap, QStringLiteral("Est: "), text4_->text()});
-    q.printLine();
-    if (overlapShown_) {
-        q.setFont(11, true);
-        q.printLine({frame6_->title(), QStringLiteral(" - "), frame8_->title()});
-        q.setFont(11, false);
-        q.printLine({QStringLiteral("Nord: "), text5_->text(), gap, QStringLiteral("Est: "), text6_->text()});
-    }
-    printBlockEnd(q);
+    frame7_->setTitle(QString::fromStdString(page_.zoneCaption()));
 }

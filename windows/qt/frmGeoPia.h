@@ -1,5 +1,6 @@
 #pragma once
 
+#include "windows/GeoToPlanePage.h"
 #include "windows/qt/ConversionWindow.h"
 
 class CoordinateField;
@@ -16,31 +17,23 @@ class frmGeoPia : public ConversionWindow {
 public:
     frmGeoPia(Modulo1& m, QWidget* mainWindow);
 
-    int zoneMode() const { return zoneMode_; }
-    bool overlapShown() const { return overlapShown_; }
-    double latitude() const { return latitude_; }
-    double longitude() const { return longitude_; }
+    const tervano::GeoToPlanePage& geoPage() const { return page_; }
 
 protected:
     void loadDefaults() override;
-    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override;
-    void execute() override;
-    void copyCoordinates() override;
-    void pasteCoordinates() override;
-    QString printTitle() const override;
-    void printBlock(PrintQueue& q) override;
+    void readInputs() override;
+    void showResult() override;
+    void showPasted() override;
     void updateGreenwichNotice() override;
+    bool countsFromLongitudeOrigin(const CoordinateField* field) const override;
     void fieldCommitted(CoordinateField* field) override;
     void clearExtras() override;
     void emptyResultBoxes() override;
 
 private:
-    void systemClicked(int index);
-    void zoneChoiceClicked(int index);
-    void handZoneClicked(int index);
-    void selectHandZone(int index);
-    bool greenwichShiftApplies() const;
+    void showChoices();
 
+    tervano::GeoToPlanePage page_;
     SystemFrame system_;
     QGroupBox* frame2_;
     QButtonGroup* option2_;
@@ -61,12 +54,4 @@ private:
     QLineEdit* text6_;
     QLineEdit* pointName_ = nullptr;
     QLabel* label7_;
-
-    int zoneMode_ = 1;
-    bool overlapShown_ = false;
-    double latitude_ = 0;
-    double longitude_ = 0;
-    double north_ = 0;
-    double east_ = 0;
-    int resultZone_ = 0; // zone of north_, east_
 };

@@ -68,7 +68,7 @@ TEST_F(GeoPia, TypicalRequestGivesEstWithOverlapInOvest) {
     EXPECT_EQ(frameTitle("Frame6"), "Coordinate Piane GAUSS BOAGA");
     EXPECT_TRUE(enabled("Command4"));
     EXPECT_TRUE(enabled("Command6"));
-    EXPECT_EQ(m.ZoneCode, 4); // the overlap zone was computed last
+    EXPECT_EQ(w->geoPage().result().values.OverlapZoneCode, 4);
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
     const double lat = 41.0 + 50.0 / 60.0;
     const double lambda = -20.0 / 60.0;
@@ -119,7 +119,7 @@ TEST_F(GeoPia, MembershipAndOverlapAtTheBandEdges) {
         EXPECT_TRUE(fake.messages.shown.empty());
         EXPECT_EQ(frameTitle("Frame7"), c.zone);
         EXPECT_EQ(overlap(), c.overlapZone != nullptr);
-        EXPECT_EQ(w->overlapShown(), c.overlapZone != nullptr);
+        EXPECT_EQ(w->geoPage().result().values.OverlapShown, c.overlapZone != nullptr);
         if (c.overlapZone) {
             EXPECT_EQ(frameTitle("Frame8"), c.overlapZone);
             EXPECT_FALSE(text("Text5").isEmpty());
@@ -200,7 +200,7 @@ TEST_F(GeoPia, HandChosenZones) {
     EXPECT_EQ(frameTitle("Frame7"), "Fuso Ovest");
     compute("42", "1");
     EXPECT_EQ(frameTitle("Frame7"), "Fuso Ovest");
-    EXPECT_EQ(m.ZoneCode, 4);
+    EXPECT_EQ(w->geoPage().result().values.MembershipZoneCode, 4);
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
     Oracle(1, 42.0, 1.0 + 3.45233333333333, 1500000.0, n, e);
     EXPECT_NEAR(Metres(text("Text4")), e, 0.001);
@@ -222,14 +222,14 @@ TEST_F(GeoPia, GreenwichLongitudesForRoma40Only) {
     EXPECT_EQ(notice->text(), "ATTENZIONE:          Long. da Greenwich");
     // 12°27'08.4'' from Greenwich is Monte Mario itself: Est with the overlap in Ovest.
     compute("41.5", "12.27084");
-    EXPECT_NEAR(w->longitude(), 0.0, 1e-12);
+    EXPECT_NEAR(w->geoPage().computedLongitude(), 0.0, 1e-12);
     EXPECT_EQ(frameTitle("Frame7"), "Fuso EST (appartenenza)");
     EXPECT_TRUE(overlap());
     // ED50 longitudes are Greenwich ones anyway: 12°27'08.4'' is zone 33, past the overlap band.
     choose("Option1_1");
     EXPECT_TRUE(notice->isHidden());
     click("Command1");
-    EXPECT_NEAR(w->longitude(), 12.4523333333333, 1e-9);
+    EXPECT_NEAR(w->geoPage().computedLongitude(), 12.4523333333333, 1e-9);
     EXPECT_EQ(frameTitle("Frame7"), "Fuso 33 (appartenenza)");
     EXPECT_FALSE(overlap());
 }
@@ -331,7 +331,7 @@ TEST_F(GeoPia, FourNotationsOnInput) {
                   QString::fromUtf8(tervano::AngleUnitName(c.unit)));
         type("Text7", c.typed);
         EXPECT_EQ(text("Text1"), c.shown);
-        EXPECT_NEAR(w->latitude(), c.degrees, 1e-8);
+        EXPECT_NEAR(w->geoPage().latitude().value, c.degrees, 1e-8);
     }
     EXPECT_EQ(box("Text7")->toolTip(), "Latitudine in Gradi Primi Decimi di primo (gg.ppdddddd)");
     EXPECT_EQ(box("Text2")->toolTip(), "Longitudine in Gradi Primi Decimi di primo (gg.ppdddddd)");
@@ -363,7 +363,7 @@ TEST_F(GeoPia, KeyPreviewEnterChainAndDisplayClick) {
     EXPECT_EQ(text("Text9"), "PT1, vertice");
     type("Text7", "41,5");
     EXPECT_EQ(text("Text7"), "41.5");
-    EXPECT_NEAR(w->latitude(), 41.0 + 50.0 / 60.0, 1e-8);
+    EXPECT_NEAR(w->geoPage().latitude().value, 41.0 + 50.0 / 60.0, 1e-8);
     // Enter moved on to the longitude box; Tab leaves it like any focus change.
     EXPECT_TRUE(focused("Text8"));
     QTest::keyClicks(box("Text8"), "1");
@@ -478,3 +478,30 @@ TEST_F(GeoPia, ClearLeavesPasteDisabled) {
 }
 
 } // namespace
+
+// Options follow their checked state however it changes, not only clicks:
+// a screen reader's toggle or setChecked() selects the system and the zone
+// choice as a click does, once.
+TEST_F(GeoPia, OptionsFollowTheirCheckedState) {
+    compute("44", "1");
+    ASSERT_FALSE(text("Text3").isEmpty());
+    fake.messages.shown.clear();
+    type("Text8", "12.06");
+    option("Option1_2")->setChecked(true);
+    EXPECT_EQ(frameTitle("Frame5"), "Coordinate Geografiche WGS84");
+    EXPECT_EQ(frameTitle("Frame6"), "Coordinate Piane UTM-WGS84");
+    EXPECT_TRUE(current->findChild<QLabel*>("Label7")->text().startsWith("Sistema Cartesiano OXYZ"));
+    EXPECT_TRUE(text("Text3").isEmpty()); // the ROMA40 result went with its system
+    EXPECT_FALSE(enabled("Command4"));
+    click("Command1");
+    EXPECT_EQ(frameTitle("Frame7"), "Fuso 33 (appartenenza)");
+    EXPECT_EQ(w->geoPage().system(), tervano::System::WGS84);
+    // The zone chosen by hand through the accessibility toggle of the button.
+    option("Option2_1")->setChecked(true);
+    EXPECT_FALSE(frame("Frame3")->isHidden());
+    EXPECT_EQ(frameTitle("Frame7"), "Fuso 32");
+    option("Option3_2")->setChecked(true);
+    EXPECT_EQ(frameTitle("Frame7"), "Fuso 34");
+    click("Command1");
+    EXPECT_EQ(w->geoPage().result().values.MembershipZoneCode, tervano::UTM34);
+}
