@@ -22,37 +22,48 @@ using namespace tervano;
 
 namespace {
 
-QLabel* fieldLabel(const QString& text, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-QLabel* namedLabel(const QString& text, const char* name, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
+QLabel* label(const char* text, const char* name, QWidget* parent, bool beforeBox = false) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
     l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
-QLabel* namedFieldLabel(const QString& text, const char* name, QWidget* parent) {
-    QLabel* l = fieldLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
+    if (beforeBox)
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return l;
 }
 
 // A frame with two labelled boxes, one under the other.
-QGroupBox* pairFrame(const char* name, const char* caption, const QString& first, QWidget* a,
-                     const QString& second, QWidget* b) {
+QGroupBox* pairFrame(const char* name, const char* caption, const char* const labels[2], QWidget* a,
+                     QWidget* b) {
     auto* frame = new QGroupBox(QString::fromUtf8(caption));
     frame->setObjectName(QString::fromLatin1(name));
     auto* g = new QGridLayout(frame);
-    g->addWidget(fieldLabel(first, frame), 0, 0);
+    g->addWidget(label(labels[0], "", frame, true), 0, 0);
     g->addWidget(a, 0, 1);
-    g->addWidget(fieldLabel(second, frame), 1, 0);
+    g->addWidget(label(labels[1], "", frame, true), 1, 0);
     g->addWidget(b, 1, 1);
     g->setColumnStretch(1, 1);
     return frame;
 }
+
+// The controls of one direction's tab.
+struct DirectionNames {
+    const char* tab;
+    const char* frames[2]; // typed coordinates, results
+    const char* boxes[6];  // edit and display of each coordinate, the two results
+    const char* tips[2];
+    const char* labels[4]; // of the typed coordinates, of the results
+};
+const DirectionNames Directions[2] = {
+    {"GAUSS BOAGA - CASSINI SOLDNER",
+     {"Frame5", "Frame7"},
+     {"Text1", "Text7", "Text2", "Text8", "Text3", "Text4"},
+     {"Coordinata Nord in metri", "Coordinata Est in metri"},
+     {"N =", "E =", "X =", "Y ="}},
+    {"CASSINI SOLDNER - GAUSS BOAGA",
+     {"Frame3", "Frame4"},
+     {"Text9", "Text13", "Text10", "Text14", "Text11", "Text12"},
+     {"Coordinata X in metri", "Coordinata Y in metri"},
+     {"X =", "Y =", "N =", "E ="}},
+};
 
 } // namespace
 
@@ -80,19 +91,26 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
                                                            : shownPage()->centreLatitudeShown());
         return QString::fromStdString(shownPage()->typedCentreText(f.typed()));
     };
-    const auto centreField = [&](const char* edit, const char* display, const char* tip) {
-        auto* f = new CoordinateField(CoordinateField::Kind::FixedSexagesimal, QString::fromLatin1(edit),
-                                      QString::fromLatin1(display), frame1);
+    std::vector<QWidget*> tabOrder{combo_};
+    const auto field = [&](CoordinateField::Kind kind, const char* edit, const char* display, const char* tip,
+                           QWidget* parent) {
+        auto* f = new CoordinateField(kind, QString::fromLatin1(edit), QString::fromLatin1(display), parent);
         f->setToolTips(QString::fromUtf8(tip));
-        f->setFormatter(centreFormatter);
         addInputField(f);
-        connect(f, &CoordinateField::displayClicked, this, [this, f] { onCentreDisplayClicked(f); });
+        tabOrder.push_back(f->edit());
         return f;
     };
-    centreLat_ = centreField("Text15", "Text5", "Latitudine in sessagesimali (gg.ppssdddd)");
-    centreLon_ = centreField("Text16", "Text6", "Longitudine in sessagesimali (gg.ppssdddd)");
+    for (CoordinateField** f : {&centreLat_, &centreLon_}) {
+        const bool lat = f == &centreLat_;
+        *f = field(
+            CoordinateField::Kind::FixedSexagesimal, lat ? "Text15" : "Text16", lat ? "Text5" : "Text6",
+            lat ? "Latitudine in sessagesimali (gg.ppssdddd)" : "Longitudine in sessagesimali (gg.ppssdddd)",
+            frame1);
+        (*f)->setFormatter(centreFormatter);
+        connect(*f, &CoordinateField::displayClicked, this, [this, f] { onCentreDisplayClicked(*f); });
+    }
 
-    provinces_ = namedLabel({}, "Label12", frame1);
+    provinces_ = label("", "Label12", frame1);
     provinces_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     provinces_->setMinimumHeight(provinces_->fontMetrics().lineSpacing() * 8);
     // The list keeps its room while hidden: choosing a centre does not resize the window.
@@ -102,17 +120,14 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
 
     auto* centreGrid = new QGridLayout(frame1);
     centreGrid->addWidget(combo_, 0, 0, 1, 2);
-    centreGrid->addWidget(namedFieldLabel(QStringLiteral("φ ="), "Label7", frame1), 1, 0);
+    centreGrid->addWidget(label("φ =", "Label7", frame1, true), 1, 0);
     centreGrid->addWidget(centreLat_, 1, 1);
-    centreGrid->addWidget(namedFieldLabel(QStringLiteral("λ ="), "Label10", frame1), 2, 0);
+    centreGrid->addWidget(label("λ =", "Label10", frame1, true), 2, 0);
     centreGrid->addWidget(centreLon_, 2, 1);
+    centreGrid->addWidget(label("Unità di misura degli angoli: Sessagesimali", "Label14", frame1), 3, 0, 1,
+                          2);
     centreGrid->addWidget(
-        namedLabel(QStringLiteral("Unità di misura degli angoli: Sessagesimali"), "Label14", frame1), 3, 0, 1,
-        2);
-    centreGrid->addWidget(
-        namedLabel(QStringLiteral("Provincie interessate dal Sistema Catastale selezionato:"), "Label13",
-                   frame1),
-        0, 2);
+        label("Provincie interessate dal Sistema Catastale selezionato:", "Label13", frame1), 0, 2);
     centreGrid->addWidget(provinces_, 1, 2, 4, 1);
     centreGrid->setColumnStretch(1, 1);
     centreGrid->setColumnStretch(2, 1);
@@ -123,39 +138,23 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     // The two directions, one page per tab.
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    const auto lengthField = [this](const char* edit, const char* display, const char* tip) {
-        auto* f = new CoordinateField(CoordinateField::Kind::Length, QString::fromLatin1(edit),
-                                      QString::fromLatin1(display));
-        f->setToolTips(QString::fromUtf8(tip));
-        f->setPattern(QString::fromUtf8(Patterns::MetresCm));
-        addInputField(f);
-        return f;
-    };
-    auto* tab0 = new QWidget;
-    addPage(&toCassini_, tab0);
-    nord_ = lengthField("Text1", "Text7", "Coordinata Nord in metri");
-    est_ = lengthField("Text2", "Text8", "Coordinata Est in metri");
-    text3_ = makeResultBox(QStringLiteral("Text3"));
-    text4_ = makeResultBox(QStringLiteral("Text4"));
-    auto* l0 = new QHBoxLayout(tab0);
-    l0->addWidget(pairFrame("Frame5", toCassini_.inputCaption(), QStringLiteral("N ="), nord_,
-                            QStringLiteral("E ="), est_));
-    l0->addWidget(pairFrame("Frame7", toCassini_.resultCaption(), QStringLiteral("X ="), text3_,
-                            QStringLiteral("Y ="), text4_));
-
-    auto* tab1 = new QWidget;
-    addPage(&toGaussBoaga_, tab1);
-    x_ = lengthField("Text9", "Text13", "Coordinata X in metri");
-    y_ = lengthField("Text10", "Text14", "Coordinata Y in metri");
-    text11_ = makeResultBox(QStringLiteral("Text11"));
-    text12_ = makeResultBox(QStringLiteral("Text12"));
-    auto* l1 = new QHBoxLayout(tab1);
-    l1->addWidget(pairFrame("Frame3", toGaussBoaga_.inputCaption(), QStringLiteral("X ="), x_,
-                            QStringLiteral("Y ="), y_));
-    l1->addWidget(pairFrame("Frame4", toGaussBoaga_.resultCaption(), QStringLiteral("N ="), text11_,
-                            QStringLiteral("E ="), text12_));
-    tabs_->addTab(tab0, QStringLiteral("GAUSS BOAGA - CASSINI SOLDNER"));
-    tabs_->addTab(tab1, QStringLiteral("CASSINI SOLDNER - GAUSS BOAGA"));
+    for (size_t i = 0; i < directions_.size(); ++i) {
+        const DirectionNames& n = Directions[i];
+        auto* tab = new QWidget;
+        addPage(directions_[i], tab);
+        CoordinateField* typed[2];
+        for (size_t k = 0; k < 2; ++k) {
+            typed[k] =
+                field(CoordinateField::Kind::Length, n.boxes[2 * k], n.boxes[2 * k + 1], n.tips[k], nullptr);
+            typed[k]->setPattern(QString::fromUtf8(Patterns::MetresCm));
+            results_[i][k] = makeResultBox(QString::fromLatin1(n.boxes[4 + k]));
+        }
+        auto* l = new QHBoxLayout(tab);
+        l->addWidget(pairFrame(n.frames[0], directions_[i]->inputCaption(), n.labels, typed[0], typed[1]));
+        l->addWidget(pairFrame(n.frames[1], directions_[i]->resultCaption(), n.labels + 2, results_[i][0],
+                               results_[i][1]));
+        tabs_->addTab(tab, QString::fromLatin1(n.tab));
+    }
     setTabs(tabs_);
 
     auto* left = new QVBoxLayout;
@@ -168,11 +167,14 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     auto* buttons = buttonPanel(true);
     buttons->addStretch(1);
     main->addLayout(buttons);
+    tabOrder.push_back(button(Button::Execute));
+    for (size_t i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
     // The centre follows the list's index however it changes (a pick, the
-    // keyboard, an assistive tool), once; a pick of the user, which also
-    // activates the entry, then hands the focus on. Activating the entry
-    // already chosen changes nothing but the focus.
+    // keyboard, an assistive tool), once; a pick of the user also activates
+    // the entry, which hands the focus on and, when the index did not change,
+    // sets the entry's centre again.
     connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {
         changedTo_ = index;
         onCentreSelected(index);
@@ -182,14 +184,6 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
             onCentreSelected(index);
         handOnFocus(index);
     });
-
-    setTabOrder(combo_, centreLat_->edit());
-    setTabOrder(centreLat_->edit(), centreLon_->edit());
-    setTabOrder(centreLon_->edit(), nord_->edit());
-    setTabOrder(nord_->edit(), est_->edit());
-    setTabOrder(est_->edit(), x_->edit());
-    setTabOrder(x_->edit(), y_->edit());
-    setTabOrder(y_->edit(), button(Button::Execute));
 
     runLoad();
 }
@@ -304,13 +298,8 @@ void frmCatasto::fieldCommitted(CoordinateField* field) {
 
 void frmCatasto::onCentreDisplayClicked(CoordinateField* field) {
     // The whole centre is typed again: its values go with its boxes.
-    for (CadastralPage* p : directions_)
-        p->forgetCentre();
-    centreLat_->clear();
-    centreLon_->clear();
     showUserDefinedEntry();
-    setProvinces({});
-    showResult();
+    onCentreSelected(UserDefinedCentre);
     field->showEdit(true);
 }
 
@@ -357,12 +346,11 @@ CoordinateField* frmCatasto::fieldForInput(int input) const {
 
 void frmCatasto::showResult() {
     // Both pages: a centre change empties the other tab's results too.
-    const std::array<std::string, 2> toCassini = toCassini_.resultTexts();
-    const std::array<std::string, 2> toGaussBoaga = toGaussBoaga_.resultTexts();
-    text3_->setText(QString::fromStdString(toCassini[0]));
-    text4_->setText(QString::fromStdString(toCassini[1]));
-    text11_->setText(QString::fromStdString(toGaussBoaga[0]));
-    text12_->setText(QString::fromStdString(toGaussBoaga[1]));
+    for (size_t i = 0; i < directions_.size(); ++i) {
+        const std::array<std::string, 2> texts = directions_[i]->resultTexts();
+        for (size_t k = 0; k < 2; ++k)
+            results_[i][k]->setText(QString::fromStdString(texts[k]));
+    }
 }
 
 void frmCatasto::showPasted() {

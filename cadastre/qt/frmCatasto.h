@@ -59,13 +59,5 @@ private:
     CoordinateField* centreLat_ = nullptr;
     CoordinateField* centreLon_ = nullptr;
     QTabWidget* tabs_ = nullptr;
-    // Tab 0: Gauss-Boaga input, Cassini-Soldner result; tab 1 the reverse.
-    CoordinateField* nord_ = nullptr;
-    CoordinateField* est_ = nullptr;
-    QLineEdit* text3_ = nullptr;
-    QLineEdit* text4_ = nullptr;
-    CoordinateField* x_ = nullptr;
-    CoordinateField* y_ = nullptr;
-    QLineEdit* text11_ = nullptr;
-    QLineEdit* text12_ = nullptr;
+    std::array<std::array<QLineEdit*, 2>, 2> results_{}; // of each page, in its order
 };
