@@ -69,14 +69,6 @@ void CadastralPage::setCentreLongitude(const TypedValue& v) {
     setCentreValue(centre_.centreLongitude, centreLongitudeShown_, v);
 }
 
-void CadastralPage::forgetCentre() {
-    centre_ = CentreValues{};
-    centreIndex_ = UserDefinedCentre;
-    centreLatitudeShown_.clear();
-    centreLongitudeShown_.clear();
-    clearResult();
-}
-
 std::string CadastralPage::typedCentreText(double v) const {
     return FormatCentreValue(v, false, settings().decimalPoint);
 }

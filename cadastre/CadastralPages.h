@@ -48,8 +48,6 @@ public:
     // one; the other value stays as it was.
     void setCentreLatitude(const TypedValue& v);
     void setCentreLongitude(const TypedValue& v);
-    // The whole centre typed again: both values forgotten.
-    void forgetCentre();
 
     int centreIndex() const { return centreIndex_; }
     const CentreValues& centre() const { return centre_; }

@@ -198,10 +198,6 @@ void frmCatasto::loadDefaults() {
     onCentreSelected(UserDefinedCentre);
 }
 
-CoordinateField* frmCatasto::firstInputOfShownTab() const {
-    return pageFields().front();
-}
-
 void frmCatasto::setProvinces(const std::string& text) {
     // Lines are kept joined by "\r"; a label breaks lines at "\n".
     provinces_->setText(QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
@@ -236,11 +232,11 @@ void frmCatasto::onCentreSelected(int index) {
         break;
     case CentreSelection::Action::ShowCentre:
         setProvinces(s.provinces);
-        showCentre();
+        showCentreValue(centreLat_, centre().centreLatitude);
+        showCentreValue(centreLon_, centre().centreLongitude);
         centreChanged();
         break;
-    case CentreSelection::Action::ShowAgain:
-        showCentre();
+    case CentreSelection::Action::ShowAgain: // an index outside the list: nothing changed
         break;
     }
 }
@@ -262,11 +258,6 @@ void frmCatasto::handOnFocus(int index) {
         target = combo_;
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::ControlModifier, QStringLiteral("\n"));
     QApplication::sendEvent(target, &key);
-}
-
-void frmCatasto::showCentre() {
-    showCentreValue(centreLat_, centre().centreLatitude);
-    showCentreValue(centreLon_, centre().centreLongitude);
 }
 
 void frmCatasto::showCentreValue(CoordinateField* field, double value) {
@@ -307,7 +298,7 @@ CoordinateField* frmCatasto::nextField(CoordinateField* field) const {
     if (field == centreLat_)
         return centreLon_;
     if (field == centreLon_)
-        return firstInputOfShownTab();
+        return pageFields().front();
     return ConversionWindow::nextField(field);
 }
 
@@ -316,7 +307,7 @@ bool frmCatasto::eventFilter(QObject* watched, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             if (key->modifiers() & Qt::ControlModifier)
-                firstInputOfShownTab()->showEdit(true);
+                pageFields().front()->showEdit(true);
             else
                 centreLat_->showEdit(true);
             return true;

@@ -40,13 +40,11 @@ private:
     void centreChanged();
     // The list back on the user-defined entry, without selecting it.
     void showUserDefinedEntry();
-    void showCentre();
     void showCentreValue(CoordinateField* field, double value);
     void setProvinces(const std::string& text);
     // A pick of the user done: the focus goes on from the list.
     void handOnFocus(int index);
     tervano::CadastralPage* shownPage() const;
-    CoordinateField* firstInputOfShownTab() const;
 
     tervano::GaussBoagaToCassiniPage toCassini_{tervano::PageSettings{}};
     tervano::CassiniToGaussBoagaPage toGaussBoaga_{tervano::PageSettings{}};
