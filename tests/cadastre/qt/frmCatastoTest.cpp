@@ -526,3 +526,44 @@ TEST_F(CatastoWindow, CentreListFollowsItsIndexHoweverItChanges) {
     EXPECT_TRUE(text("Text15").isEmpty());
     EXPECT_FALSE(provinces()->isVisible());
 }
+
+TEST_F(CatastoWindow, NewSettingsEmptyTheResultsOfBothTabsAndLeaveTheCentre) {
+    pickCentre(18);
+    type("Text1", "4180000");
+    type("Text2", "2560000");
+    execute();
+    const QString x = text("Text3"), y = text("Text4");
+    showTab(1);
+    type("Text9", "-30000");
+    type("Text10", "40000");
+    execute();
+    ASSERT_EQ(text("Text11"), "4 149 711.68");
+
+    // "CANCELLA COORDINATE" on tab 1 leaves tab 0 and the centre.
+    click("Command3");
+    EXPECT_TRUE(text("Text11").isEmpty());
+    EXPECT_TRUE(text("Text13").isEmpty());
+    EXPECT_EQ(text("Text3"), x);
+    type("Text9", "-30000");
+    type("Text10", "40000");
+    execute();
+    EXPECT_EQ(text("Text12"), "2 558 693.33");
+
+    // The centre is always in Sessagesimali: new settings leave it, but the
+    // results of both tabs go with those of every window.
+    setAngleUnit(2);
+    w->applySettings();
+    for (const char* box : {"Text3", "Text4", "Text11", "Text12"})
+        EXPECT_TRUE(text(box).isEmpty()) << box;
+    EXPECT_FALSE(button("Command4")->isEnabled());
+    EXPECT_FALSE(button("Command6")->isEnabled());
+    EXPECT_EQ(text("Text5"), "37° 45' 47.240''");
+    EXPECT_EQ(text("Text6"), "  6° 03' 51.129''");
+    execute();
+    EXPECT_EQ(text("Text11"), "4 149 711.68");
+    showTab(0);
+    EXPECT_TRUE(text("Text3").isEmpty());
+    execute();
+    EXPECT_EQ(text("Text3"), x);
+    EXPECT_EQ(text("Text4"), y);
+}
