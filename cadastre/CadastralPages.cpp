@@ -61,6 +61,12 @@ void CadastralPage::setCentreValue(double& value, std::string& shown, const Type
     centreIndex_ = UserDefinedCentre;
 }
 
+void CadastralPage::setTyped(TypedValue& typed, const TypedValue& v) {
+    if (v.value != typed.value || v.valid != typed.valid)
+        clearResult();
+    typed = v;
+}
+
 void CadastralPage::setCentreLatitude(const TypedValue& v) {
     setCentreValue(centre_.centreLatitude, centreLatitudeShown_, v);
 }

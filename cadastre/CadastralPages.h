@@ -57,9 +57,9 @@ public:
     // A centre value as its display box shows it when typed.
     std::string typedCentreText(double v) const;
 
-    // Nord and Est, or X and Y.
-    void setFirst(const TypedValue& v) { first_ = v; }
-    void setSecond(const TypedValue& v) { second_ = v; }
+    // Nord and Est, or X and Y; another value drops the result.
+    void setFirst(const TypedValue& v) { setTyped(first_, v); }
+    void setSecond(const TypedValue& v) { setTyped(second_, v); }
     const TypedValue& first() const { return first_; }
     const TypedValue& second() const { return second_; }
 
@@ -90,6 +90,7 @@ protected:
     virtual std::array<const char*, 2> resultLabels() const = 0;
 
 private:
+    void setTyped(TypedValue& typed, const TypedValue& v);
     void setCentreValue(double& value, std::string& shown, const TypedValue& v);
 
     int centreIndex_ = UserDefinedCentre;

@@ -61,6 +61,12 @@ TEST(CadastralPages, GaussBoagaToCassiniChecksInOrder) {
     ExpectRefused(Compute(page, Typed(3800000), Typed(1000000)), FirstCoordinateInput, NordRefused);
     EXPECT_FALSE(Compute(page, Typed(5000000), Typed(1000000)).has_value());
     EXPECT_TRUE(page.hasResult());
+    page.setSecond(Typed(1000000, "1 000 000.00")); // the same value as shown
+    EXPECT_TRUE(page.hasResult());
+    page.setSecond(Typed(1000000.01));
+    EXPECT_FALSE(page.hasResult()); // the result is not this point's
+    page.setSecond(Typed(1000000));
+    EXPECT_FALSE(Compute(page, Typed(5000000), Typed(1000000)).has_value());
     page.setCentreLongitude(Typed(10.00001));
     EXPECT_FALSE(page.hasResult()); // another centre, another result
     ExpectRefused(Compute(page, Typed(5000000), Typed(1000000)), CentreLongitudeInput, LongitudeRefused);
