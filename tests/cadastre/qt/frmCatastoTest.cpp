@@ -4,6 +4,7 @@
 #include "cadastre/CassiniSoldner.h"
 #include "support/AppFixture.h"
 #include "support/WindowFixture.h"
+#include "windows/qt/CoordinateField.h"
 #include "windows/qt/frmGeoPia.h"
 #include "windows/qt/frmPiaGeo.h"
 
@@ -11,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTabWidget>
 
 using namespace tervano;
@@ -77,8 +79,6 @@ TEST_F(CatastoWindow, OpensOnTheUserDefinedEntryAndRefusesAnEmptyCentre) {
     EXPECT_EQ(get<QTabWidget>("SSTab1")->tabText(1), "CASSINI SOLDNER - GAUSS BOAGA");
     for (int i : {1, 3, 4, 5, 6, 7})
         EXPECT_FALSE(enabled(QStringLiteral("Command%1").arg(i).toLatin1())) << i;
-    EXPECT_EQ(m.SystemCode, 1);
-    EXPECT_EQ(m.ScaleFactor, 0.9996);
 
     // A centre chosen in a previous opening is not used unseen.
     pickCentre(18);
@@ -240,6 +240,11 @@ TEST_F(CatastoWindow, ChecksStopAtTheFirstRefusedValue) {
 }
 
 TEST_F(CatastoWindow, CopyOnOneTabPastesOnTheOtherAndReturns) {
+    // What other windows leave in the shared state (WGS84, a typed scale
+    // factor) does not reach the cadastral pages: they compute in ROMA40 with
+    // the Gauss-Boaga scale factor 0.9996.
+    m.SystemCode = WGS84;
+    m.ScaleFactor = 0.9;
     pickCentre(14);
     type("Text1", "4650123.45");
     type("Text2", "2331234.56");
@@ -265,7 +270,6 @@ TEST_F(CatastoWindow, CopyOnOneTabPastesOnTheOtherAndReturns) {
     click("Command1");
     EXPECT_NEAR(Metres(get("Text11")->text()), 4650123.45, 0.05);
     EXPECT_NEAR(Metres(get("Text12")->text()), 2331234.56, 0.05);
-    EXPECT_EQ(m.ZoneCode, 5);
 
     // Changing tab leaves nothing to copy: the shown results may be older
     // than the last computation. The next "ESEGUI" offers the copy again.
@@ -279,6 +283,8 @@ TEST_F(CatastoWindow, CopyOnOneTabPastesOnTheOtherAndReturns) {
     click("Command4");
     EXPECT_EQ(m.CopiedCoordinates.Kind, CopiedKind::Plane);
     EXPECT_NEAR(m.CopiedCoordinates.North, 4650123.45, 0.05);
+    EXPECT_EQ(m.CopiedCoordinates.SystemCode, ROMA40);
+    EXPECT_EQ(m.CopiedCoordinates.ZoneCode, GBEst); // the zone of the point computed
     showTab(0);
     EXPECT_TRUE(button("Command5")->isEnabled());
 
@@ -471,4 +477,93 @@ TEST_F(CatastoWindow, CassiniCoordinatesAndResultsOutsideTheirRangesAreRefused) 
     EXPECT_EQ(focus(), get("Text1"));
     EXPECT_TRUE(text("Text3").isEmpty());
     EXPECT_TRUE(text("Text4").isEmpty());
+}
+
+TEST_F(CatastoWindow, CentreListFollowsItsIndexHoweverItChanges) {
+    // A result to lose.
+    pickCentre(18);
+    type("Text1", "4180000");
+    type("Text2", "2560000");
+    execute();
+    ASSERT_FALSE(text("Text3").isEmpty());
+    auto* latitude = qobject_cast<CoordinateField*>(get("Text15")->parentWidget());
+    ASSERT_NE(latitude, nullptr);
+    QSignalSpy shown(latitude, &CoordinateField::committed);
+
+    // The index set without a pick of the user (as assistive tools do):
+    // the centre, its provinces and the computation follow, once.
+    combo()->setCurrentIndex(5);
+    EXPECT_EQ(shown.count(), 1);
+    EXPECT_EQ(w->centre().centreLatitude, CentreAt(5).latitude);
+    EXPECT_EQ(w->centre().centreLongitude, CentreAt(5).longitude);
+    EXPECT_EQ(text("Text6"), "-  1° 11' 17.116''");
+    EXPECT_TRUE(provinces()->isVisible());
+    EXPECT_EQ(provinces()->text(), "- Imperia"); // Monte Bignone
+    EXPECT_TRUE(text("Text3").isEmpty());
+    EXPECT_FALSE(button("Command4")->isEnabled());
+    EXPECT_FALSE(button("Command6")->isEnabled());
+    type("Text1", "4828025.367");
+    type("Text2", "1437811.928");
+    execute();
+    EXPECT_TRUE(fake.messages.shown.empty());
+    const CassiniResult expected =
+        GaussBoagaToCassini({CentreAt(5).latitude, CentreAt(5).longitude}, 4828025.367, 1437811.928);
+    EXPECT_NEAR(Metres(text("Text3")), expected.X, 0.005);
+    EXPECT_NEAR(Metres(text("Text4")), expected.Y, 0.005);
+
+    // A pick of the user changes the index and activates the entry: still once.
+    shown.clear();
+    combo()->setFocus();
+    QTest::keyClick(combo(), Qt::Key_Down);
+    EXPECT_EQ(combo()->currentIndex(), 6);
+    EXPECT_EQ(shown.count(), 1);
+    EXPECT_EQ(w->centre().centreLatitude, CentreAt(6).latitude);
+    EXPECT_TRUE(text("Text3").isEmpty());
+    // The user-defined entry set from outside empties the centre.
+    combo()->setCurrentIndex(UserDefinedCentre);
+    EXPECT_EQ(w->centre().centreLatitude, 0.0);
+    EXPECT_TRUE(get("Text15")->isVisible());
+    EXPECT_TRUE(text("Text15").isEmpty());
+    EXPECT_FALSE(provinces()->isVisible());
+}
+
+TEST_F(CatastoWindow, NewSettingsEmptyTheResultsOfBothTabsAndLeaveTheCentre) {
+    pickCentre(18);
+    type("Text1", "4180000");
+    type("Text2", "2560000");
+    execute();
+    const QString x = text("Text3"), y = text("Text4");
+    showTab(1);
+    type("Text9", "-30000");
+    type("Text10", "40000");
+    execute();
+    ASSERT_EQ(text("Text11"), "4 149 711.68");
+
+    // "CANCELLA COORDINATE" on tab 1 leaves tab 0 and the centre.
+    click("Command3");
+    EXPECT_TRUE(text("Text11").isEmpty());
+    EXPECT_TRUE(text("Text13").isEmpty());
+    EXPECT_EQ(text("Text3"), x);
+    type("Text9", "-30000");
+    type("Text10", "40000");
+    execute();
+    EXPECT_EQ(text("Text12"), "2 558 693.33");
+
+    // The centre is always in Sessagesimali: new settings leave it, but the
+    // results of both tabs go with those of every window.
+    setAngleUnit(2);
+    w->applySettings();
+    for (const char* box : {"Text3", "Text4", "Text11", "Text12"})
+        EXPECT_TRUE(text(box).isEmpty()) << box;
+    EXPECT_FALSE(button("Command4")->isEnabled());
+    EXPECT_FALSE(button("Command6")->isEnabled());
+    EXPECT_EQ(text("Text5"), "37° 45' 47.240''");
+    EXPECT_EQ(text("Text6"), "  6° 03' 51.129''");
+    execute();
+    EXPECT_EQ(text("Text11"), "4 149 711.68");
+    showTab(0);
+    EXPECT_TRUE(text("Text3").isEmpty());
+    execute();
+    EXPECT_EQ(text("Text3"), x);
+    EXPECT_EQ(text("Text4"), y);
 }
