@@ -1,3 +1,4 @@
+#include "app/Startup.h"
 #include "app/frmTervano.h"
 #include "print/qt/QtPrinterDevice.h"
 #include "support/AppFixture.h"
@@ -51,20 +52,6 @@ TEST(Menu, OpensEitherWindowAndClosesTheOther) {
     EXPECT_TRUE(main.isEnabled());
 }
 
-// The start-up values of the printed page for the given printer.
-void SetPrintingValues(Modulo1& m, const PrinterDevice& printer) {
-    m.PrinterPresent = true;
-    m.PageBottom = int(printer.pageHeight() * 16 / 17.0);
-    m.PageTop = printer.pageHeight() / 60;
-    m.PageLeft = printer.pageWidth() / 15;
-    m.HeaderRule = QString(62, QLatin1Char('_'));
-    m.HeaderProduct = QStringLiteral(" Tervano1");
-    m.HeaderVersion = QStringLiteral("(Ver. 1.2.1 - Dicembre 2002)");
-    m.HeaderPoint = QStringLiteral("Punto: ");
-    m.GapWide = QString(14, QLatin1Char(' '));
-    m.AngleUnitLine = QStringLiteral("Unità di misura degli angoli selezionata: Sessagesimali");
-}
-
 QString RunTool(const QString& program, const QStringList& arguments) {
     QProcess p;
     p.start(program, arguments);
@@ -82,7 +69,7 @@ TEST(Pdf, TheBuiltInPdfPrinterWritesHeaderAndBlock) {
     FixedSettingsLocation settings;
     FakeProcess process;
     Modulo1 m(Platform{messages, printer, settings, process});
-    SetPrintingValues(m, printer);
+    RunStartup(m); // page values from the PDF printer
     QWidget main;
     auto* w = new frmGeoPia(m, &main);
     w->show();
@@ -131,7 +118,7 @@ TEST(Pdf, BlocksBeyondThePageBottomGoOnOnASecondPageOfTheSameFile) {
     FixedSettingsLocation settings;
     FakeProcess process;
     Modulo1 m(Platform{messages, printer, settings, process});
-    SetPrintingValues(m, printer);
+    RunStartup(m); // page values from the PDF printer
     QWidget main;
     auto* w = new frmGeoPia(m, &main);
     // A failed assertion must not leave the window open for the tests that follow.
