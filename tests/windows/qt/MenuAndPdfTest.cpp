@@ -62,21 +62,37 @@ QString RunTool(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The geographic-to-plane window of a program started on the built-in PDF
+// printer, which writes into a fresh folder. The window is deleted with the
+// session, so a failed assertion does not leave it open for the tests that follow.
+struct PdfSession {
+    QTemporaryDir out;
+    QtPrinterDevice printer{out.path()};
+    FakeMessages messages;
+    FixedSettingsLocation settings;
+    FakeProcess process;
+    Modulo1 m{Platform{messages, printer, settings, process}};
+    QWidget main;
+    QPointer<frmGeoPia> w;
+
+    PdfSession() {
+        RunStartup(m); // page values from the PDF printer
+        w = new frmGeoPia(m, &main);
+        w->show();
+        QApplication::setActiveWindow(w);
+    }
+    ~PdfSession() { delete w.data(); }
+    QStringList files() const { return QDir(out.path()).entryList({QStringLiteral("*.pdf")}); }
+    QString path(const QString& file) const { return QDir(out.path()).filePath(file); }
+};
+
 TEST(Pdf, TheBuiltInPdfPrinterWritesHeaderAndBlock) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QTemporaryDir out;
-    QtPrinterDevice printer(out.path());
-    FakeMessages messages;
-    FixedSettingsLocation settings;
-    FakeProcess process;
-    Modulo1 m(Platform{messages, printer, settings, process});
-    RunStartup(m); // page values from the PDF printer
-    QWidget main;
-    auto* w = new frmGeoPia(m, &main);
-    w->show();
-    QApplication::setActiveWindow(w);
+    PdfSession session;
+    frmGeoPia* w = session.w;
+    FakeMessages& messages = session.messages;
     TypeInto(w, "Text7", "41.5");
     TypeInto(w, "Text8", "-0.2");
     w->findChild<QLineEdit*>(QStringLiteral("Text9"))->setText(QStringLiteral("Vertice 7"));
@@ -86,13 +102,12 @@ TEST(Pdf, TheBuiltInPdfPrinterWritesHeaderAndBlock) {
     QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.last().icon, MessageIcon::Information);
-    const QStringList files = QDir(out.path()).entryList({QStringLiteral("*.pdf")});
+    const QStringList files = session.files();
     ASSERT_EQ(files.size(), 1);
     EXPECT_TRUE(messages.last().text.contains(files.front()));
 
     QProcess p;
-    p.start(pdftotext,
-            {QStringLiteral("-layout"), QDir(out.path()).filePath(files.front()), QStringLiteral("-")});
+    p.start(pdftotext, {QStringLiteral("-layout"), session.path(files.front()), QStringLiteral("-")});
     ASSERT_TRUE(p.waitForFinished(30000));
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
     for (const QString& expected :
@@ -106,8 +121,6 @@ TEST(Pdf, TheBuiltInPdfPrinterWritesHeaderAndBlock) {
           QStringLiteral("Coordinate Piane GAUSS BOAGA - Fuso OVEST (sovrapposizione)"),
           QStringLiteral("Nord: ") + north, QString(62, QLatin1Char('_'))})
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
-    w->close();
-    FlushDeletes();
 }
 
 TEST(Pdf, BlocksBeyondThePageBottomGoOnOnASecondPageOfTheSameFile) {
@@ -115,19 +128,9 @@ TEST(Pdf, BlocksBeyondThePageBottomGoOnOnASecondPageOfTheSameFile) {
     const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
     if (pdftotext.isEmpty() || pdfinfo.isEmpty())
         GTEST_SKIP() << "pdftotext and pdfinfo (poppler-utils) are not installed";
-    QTemporaryDir out;
-    QtPrinterDevice printer(out.path());
-    FakeMessages messages;
-    FixedSettingsLocation settings;
-    FakeProcess process;
-    Modulo1 m(Platform{messages, printer, settings, process});
-    RunStartup(m); // page values from the PDF printer
-    QWidget main;
-    auto* w = new frmGeoPia(m, &main);
-    // A failed assertion must not leave the window open for the tests that follow.
-    const std::unique_ptr<QObject, void (*)(QObject*)> closer(w, [](QObject* o) { delete o; });
-    w->show();
-    QApplication::setActiveWindow(w);
+    PdfSession session;
+    frmGeoPia* w = session.w;
+    FakeMessages& messages = session.messages;
     TypeInto(w, "Text7", "41.5");
     TypeInto(w, "Text8", "-0.2");
     QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
@@ -138,12 +141,12 @@ TEST(Pdf, BlocksBeyondThePageBottomGoOnOnASecondPageOfTheSameFile) {
         QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command6")), Qt::LeftButton);
     }
     EXPECT_TRUE(messages.shown.empty()); // no file is saved while the queue is open
-    EXPECT_TRUE(QDir(out.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+    EXPECT_TRUE(session.files().isEmpty());
     QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
     ASSERT_EQ(messages.shown.size(), 1u);
-    const QStringList files = QDir(out.path()).entryList({QStringLiteral("*.pdf")});
+    const QStringList files = session.files();
     ASSERT_EQ(files.size(), 1);
-    const QString file = QDir(out.path()).filePath(files.front());
+    const QString file = session.path(files.front());
     EXPECT_TRUE(RunTool(pdfinfo, {file}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
     const QString first =
         RunTool(pdftotext, {QStringLiteral("-layout"), QStringLiteral("-f"), QStringLiteral("1"),
@@ -208,19 +211,9 @@ TEST(Pdf, LabelsStartAtThePageLeftAndValuesFollowThem) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    QTemporaryDir out;
-    QtPrinterDevice printer(out.path());
-    FakeMessages messages;
-    FixedSettingsLocation settings;
-    FakeProcess process;
-    Modulo1 m(Platform{messages, printer, settings, process});
-    RunStartup(m);
-    ASSERT_GT(m.PageLeft, 0);
-    QWidget main;
-    auto* w = new frmGeoPia(m, &main);
-    const std::unique_ptr<QObject, void (*)(QObject*)> closer(w, [](QObject* o) { delete o; });
-    w->show();
-    QApplication::setActiveWindow(w);
+    PdfSession session;
+    frmGeoPia* w = session.w;
+    ASSERT_GT(session.m.PageLeft, 0);
     TypeInto(w, "Text7", "41.5");
     TypeInto(w, "Text8", "-0.2");
     w->findChild<QLineEdit*>(QStringLiteral("Text9"))->setText(QStringLiteral("Vertice 7"));
@@ -235,12 +228,12 @@ TEST(Pdf, LabelsStartAtThePageLeftAndValuesFollowThem) {
         ASSERT_FALSE(v.isEmpty());
     QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command6")), Qt::LeftButton);
     QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
-    const QStringList files = QDir(out.path()).entryList({QStringLiteral("*.pdf")});
+    const QStringList files = session.files();
     ASSERT_EQ(files.size(), 1);
-    const std::vector<PdfWord> words = WordsOf(pdftotext, QDir(out.path()).filePath(files.front()));
+    const std::vector<PdfWord> words = WordsOf(pdftotext, session.path(files.front()));
     ASSERT_FALSE(words.empty());
 
-    const double left = m.PageLeft / 20.0; // twips to points
+    const double left = session.m.PageLeft / 20.0; // twips to points
     const double tolerance = 1.0;
     const QString rule(62, QLatin1Char('_'));
     int header = 0, sistema = 0, latitude = 0, punto = 0, north = 0, rules = 0;
