@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/Modulo1.h"
+#include "app/SettingsFile.h"
+#include "app/Startup.h"
 #include "support/FakePlatform.h"
 
 #include <QApplication>
@@ -14,34 +16,22 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-// A Modulo1 wired to the fakes, with the start-up values of an A4 printer,
-// and helpers to drive a conversion window by the names of its controls.
+// A Modulo1 wired to the fakes and set up by the program's own start-up on
+// the fake A4 printer, without a settings file (sexagesimal angles, Monte
+// Mario longitudes), and helpers to drive a conversion window by the names
+// of its controls.
 class WindowFixture : public ::testing::Test {
 protected:
     FakePlatform fake;
     Modulo1 m{fake.platform()};
     QWidget mainWindow;
 
-    WindowFixture() {
-        m.PrinterPresent = true;
-        m.PageBottom = 15847;
-        m.PageTop = 280;
-        m.PageLeft = 793;
-        m.HeaderRule = QString(62, QLatin1Char('_'));
-        m.HeaderProduct = QStringLiteral(" Tervano1");
-        m.HeaderVersion = QStringLiteral("(Ver. 1.2.1 - Dicembre 2002)");
-        m.HeaderPoint = QStringLiteral("Punto: ");
-        m.GapWide = QString(14, QLatin1Char(' '));
-        m.GapNarrow = QString(9, QLatin1Char(' '));
-        setAngleUnit(1);
-    }
+    WindowFixture() { RunStartup(m); }
 
+    // The notation as the settings dialog stores it.
     void setAngleUnit(int unit) {
-        static const char* const names[5] = {"", "Sessagesimali", "Sessadecimali", "Centesimali",
-                                             "Gradi Primi Decimi di primo"};
         m.AngleUnit = unit;
-        m.AngleUnitLine =
-            QStringLiteral("Unità di misura degli angoli selezionata: ") + QString::fromUtf8(names[unit]);
+        m.AngleUnitLine = ComposeAngleUnitLine(unit);
     }
 
     // Opens a window (deleted when it closes) and makes it the active one, so
@@ -52,6 +42,16 @@ protected:
         QApplication::setActiveWindow(w);
         current = w;
         return w;
+    }
+
+    // Deletes the window open, if any, and opens a new one: the way to start
+    // again from a window's load within one test.
+    template <class W> W* reopen() {
+        if (current) {
+            current->setAttribute(Qt::WA_DeleteOnClose, false);
+            delete current.data();
+        }
+        return open<W>();
     }
 
     ~WindowFixture() override {

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QPalette>
 #include <QStackedLayout>
 #include <cmath>
 
@@ -18,9 +19,20 @@ CoordinateField::CoordinateField(Kind kind, const QString& editName, const QStri
     display_->setObjectName(displayName);
     display_->setReadOnly(true);
     display_->setAlignment(Qt::AlignCenter);
-    // The display box opens on a click only: Tab passes it by, as it passes
-    // the result boxes, and goes on to the next box the user can type in.
-    display_->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the display box, where Enter, F2 or Space open the value as
+    // a click does. A warm tint and the hand cursor set it apart from the
+    // result boxes, which cannot be opened.
+    display_->setFocusPolicy(Qt::StrongFocus);
+    display_->setCursor(Qt::PointingHandCursor);
+    QPalette tinted = display_->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor base = tinted.color(group, QPalette::Base);
+        const QColor warm(255, 236, 150);
+        tinted.setColor(group, QPalette::Base,
+                        QColor((base.red() * 4 + warm.red()) / 5, (base.green() * 4 + warm.green()) / 5,
+                               (base.blue() * 4 + warm.blue()) / 5));
+    }
+    display_->setPalette(tinted);
     stack_->addWidget(edit_);
     stack_->addWidget(display_);
     stack_->setCurrentWidget(edit_);
@@ -186,9 +198,23 @@ bool CoordinateField::eventFilter(QObject* watched, QEvent* event) {
                 !committing_)
                 commit();
         }
-    } else if (watched == display_ && event->type() == QEvent::MouseButtonPress && !editing()) {
-        emit displayClicked();
-        return true;
+    } else if (watched == display_ && !editing()) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            emit displayClicked();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_F2:
+            case Qt::Key_Space:
+                emit displayClicked();
+                return true;
+            default:
+                break;
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -16,9 +16,11 @@ class QStackedLayout;
 // Leaving the edit box (focus lost) reads the text as a number
 // (tervano::ReadTypedNumber), stores the typed value t, the value in decimal
 // degrees d (angles) or metres (lengths) and the display value, formats the
-// display box and shows it, then emits committed(). Clicking the display box
-// emits displayClicked(); the window empties its results and calls
-// showEdit(). Enter in the edit box is swallowed and emits enterPressed().
+// display box and shows it, then emits committed(). Clicking the display box,
+// or Enter, F2 or Space on it (Tab reaches it), emits displayClicked(); the
+// window empties its results and calls showEdit(). The display box is tinted
+// and shows a hand cursor, unlike the result boxes, which cannot be opened.
+// Enter in the edit box is swallowed and emits enterPressed().
 //
 // Usage (inside a ConversionWindow, which wires the signals):
 //   auto* lat = new CoordinateField(CoordinateField::Kind::Angle, "Text7", "Text1");

@@ -18,13 +18,6 @@ namespace {
 
 class CopyReference : public WindowFixture {
 protected:
-    template <class W> W* reopen() {
-        if (current) {
-            current->setAttribute(Qt::WA_DeleteOnClose, false);
-            delete current.data();
-        }
-        return open<W>();
-    }
     void showTab(int index) {
         current->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(index);
     }
