@@ -1,8 +1,6 @@
 #include "windows/qt/frmUnicoFuso.h"
 
 #include "app/Modulo1.h"
-#include "geodesy/PlaneConversions.h"
-#include "geodesy/ReferenceSystems.h"
 #include "geodesy/TextNumbers.h"
 #include "windows/qt/CoordinateField.h"
 #include "windows/qt/WindowDecorations.h"
@@ -17,16 +15,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <algorithm>
 #include <initializer_list>
 
 using namespace tervano;
 
 namespace {
 
-const char* const PlaneFrameTitle = "Coordinate Piane Fuso Unico";
-
-std::string DecimalSeparator() {
-    return QString(QLocale().decimalPoint()).toStdString();
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
 }
 
 QRadioButton* AddOption(QButtonGroup* group, QWidget* parent, const QString& name, int id,
@@ -42,10 +39,6 @@ QGroupBox* TwoRowFrame(QWidget* parent, const QString& name, const QString& titl
                        QWidget* box1, QLabel* label2, QWidget* box2) {
     auto* f = new QGroupBox(title, parent);
     f->setObjectName(name);
-    label1->setParent(f);
-    label2->setParent(f);
-    box1->setParent(f);
-    box2->setParent(f);
     auto* g = new QGridLayout(f);
     g->addWidget(label1, 0, 0);
     g->addWidget(box1, 0, 1);
@@ -61,7 +54,8 @@ QGroupBox* TwoRowFrame(QWidget* parent, const QString& name, const QString& titl
 } // namespace
 
 frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
-    : ConversionWindow(model, mainWindow, QStringLiteral("frmUnicoFuso"), QStringLiteral("Fuso Unico")) {
+    : ConversionWindow(model, mainWindow, QStringLiteral("frmUnicoFuso"), QStringLiteral("Fuso Unico")),
+      geoPage_(pageSettings()), planePage_(pageSettings()) {
     system_ = makeSystemFrame(QStringLiteral("Frame1"));
 
     // Central meridian and false East.
@@ -116,7 +110,8 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
                                       QStringLiteral("Text11"), frame3);
     scaleField_->setToolTips(QStringLiteral("Fattore di deformazione lineare sul merid. centrale"));
     scaleField_->setFormatter([](const CoordinateField& f) {
-        return QString::fromStdString(PlainDecimalText(f.value(), DecimalSeparator()));
+        return QString::fromStdString(
+            PlainDecimalText(f.value(), QString(QLocale().decimalPoint()).toStdString()));
     });
     auto* g3 = new QGridLayout(frame3);
     g3->addWidget(usual, 0, 0);
@@ -140,6 +135,13 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     description->setFrameShape(QFrame::StyledPanel);
     label7_ = MakeDescriptionLabel(description, QStringLiteral("Label7"));
     label7_->setFrameShape(QFrame::NoFrame);
+    // Room for the longest description of the three systems: choosing another does not widen the window.
+    int widest = 0;
+    for (System s : {System::ROMA40, System::ED50, System::WGS84}) {
+        setDescription(label7_, SingleZoneDescription(Code(s), {}, {}, {}));
+        widest = std::max(widest, label7_->sizeHint().width());
+    }
+    label7_->setMinimumWidth(widest);
     auto makeValue = [&](const char* name) {
         QLabel* l = MakeDescriptionLabel(description, QString::fromLatin1(name));
         l->setFrameShape(QFrame::NoFrame);
@@ -168,16 +170,24 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     dl->addLayout(values);
     dl->addStretch(1);
 
+    // The zone parameters belong to no page: "CANCELLA COORDINATE" leaves them.
+    for (CoordinateField* f : {meridianField_, falseEastField_, scaleField_})
+        addInputField(f);
+    QGroupBox* frame8 = makePointNameFrame(QStringLiteral("Frame8"), QStringLiteral("Text19"), nullptr);
+
     // Tab 0: geographic to plane.
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
     auto* page0 = new QWidget;
+    addPage(&geoPage_, page0);
     latitudeField_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text7"),
                                          QStringLiteral("Text1"), page0);
     latitudeField_->setAngleRole(CoordinateField::AngleRole::Latitude);
     longitudeField_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text8"),
                                           QStringLiteral("Text2"), page0);
     longitudeField_->setAngleRole(CoordinateField::AngleRole::Longitude);
+    addInputField(latitudeField_);
+    addInputField(longitudeField_);
     geoInput_ =
         TwoRowFrame(page0, QStringLiteral("Frame4"), QStringLiteral("Coordinate Geografiche"),
                     MakeRowLabel(page0, QStringLiteral("Label1"), QStringLiteral("φ =")), latitudeField_,
@@ -188,24 +198,28 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     static_cast<QGridLayout*>(geoInput_->layout())->addWidget(label16_, 2, 0, 1, 2);
     text3_ = makeResultBox(QStringLiteral("Text3"));
     text4_ = makeResultBox(QStringLiteral("Text4"));
-    planeResult_ = TwoRowFrame(page0, QStringLiteral("Frame5"), QString::fromUtf8(PlaneFrameTitle),
-                               MakeRowLabel(page0, QStringLiteral("Label3"), QStringLiteral("N =")), text3_,
-                               MakeRowLabel(page0, QStringLiteral("Label4"), QStringLiteral("E =")), text4_);
+    auto* planeResult =
+        TwoRowFrame(page0, QStringLiteral("Frame5"), QString::fromUtf8(SingleZonePlaneCaption),
+                    MakeRowLabel(page0, QStringLiteral("Label3"), QStringLiteral("N =")), text3_,
+                    MakeRowLabel(page0, QStringLiteral("Label4"), QStringLiteral("E =")), text4_);
     auto* l0 = new QHBoxLayout(page0);
     l0->addWidget(geoInput_, 1);
-    l0->addWidget(planeResult_, 1);
-    tabs_->addTab(page0, QStringLiteral("&GEOGRAFICHE - PIANE"));
+    l0->addWidget(planeResult, 1);
+    tabs->addTab(page0, QStringLiteral("&GEOGRAFICHE - PIANE"));
 
     // Tab 1: plane to geographic.
     auto* page1 = new QWidget;
+    addPage(&planePage_, page1);
     northField_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text14"),
                                       QStringLiteral("Text13"), page1);
     northField_->setToolTips(QStringLiteral("Coordinata Nord in metri"));
     eastField_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text16"),
                                      QStringLiteral("Text15"), page1);
     eastField_->setToolTips(QStringLiteral("Coordinata Est in metri"));
-    planeInput_ =
-        TwoRowFrame(page1, QStringLiteral("Frame6"), QString::fromUtf8(PlaneFrameTitle),
+    addInputField(northField_);
+    addInputField(eastField_);
+    auto* planeInput =
+        TwoRowFrame(page1, QStringLiteral("Frame6"), QString::fromUtf8(SingleZonePlaneCaption),
                     MakeRowLabel(page1, QStringLiteral("Label9"), QStringLiteral("N =")), northField_,
                     MakeRowLabel(page1, QStringLiteral("Label10"), QStringLiteral("E =")), eastField_);
     text17_ = makeResultBox(QStringLiteral("Text17"));
@@ -218,304 +232,201 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     StyleNotice(label17_);
     static_cast<QGridLayout*>(geoResult_->layout())->addWidget(label17_, 2, 0, 1, 2);
     auto* l1 = new QHBoxLayout(page1);
-    l1->addWidget(planeInput_, 1);
+    l1->addWidget(planeInput, 1);
     l1->addWidget(geoResult_, 1);
-    tabs_->addTab(page1, QStringLiteral("&PIANE - GEOGRAFICHE"));
+    tabs->addTab(page1, QStringLiteral("&PIANE - GEOGRAFICHE"));
+    setTabs(tabs);
 
-    // Enter order: the tab's coordinates; the zone parameters lead to them.
-    for (CoordinateField* f : {latitudeField_, longitudeField_, northField_, eastField_, meridianField_,
-                               falseEastField_, scaleField_})
-        addInputField(f);
-
-    QGroupBox* frame8 = makePointNameFrame(QStringLiteral("Frame8"), QStringLiteral("Text19"), &pointName_);
     QWidget* unitRow = makeUnitRow(QStringLiteral("Label18"), QStringLiteral("Label19"));
+    arrangeColumns({system_.frame, description}, {frame2, frame3, tabs, frame8, unitRow});
 
-    arrangeColumns({system_.frame, description}, {frame2, frame3, tabs_, frame8, unitRow});
-
-    connect(system_.group, &QButtonGroup::idClicked, this, &frmUnicoFuso::systemClicked);
-    connect(option2_, &QButtonGroup::idClicked, this, &frmUnicoFuso::meridianClicked);
-    connect(option3_, &QButtonGroup::idClicked, this, &frmUnicoFuso::scaleClicked);
-    connect(tabs_, &QTabWidget::currentChanged, this, &frmUnicoFuso::tabChanged);
+    connectChoice(system_.group, [this](int id) { systemChosen(id); });
+    connectChoice(option2_, [this](int id) { meridianChosen(id); });
+    connectChoice(option3_, [this](int id) { scaleChosen(id); });
 
     runLoad();
-}
-
-int frmUnicoFuso::tab() const {
-    return tabs_->currentIndex();
 }
 
 void frmUnicoFuso::loadDefaults() {
     // Nothing copied in another window may be pasted here.
     m.CopiedCoordinates.Kind = CopiedKind::Empty;
-    settings_ = SingleZoneSettings{};
-    settings_.longitudeOrigin = m.LongitudeOrigin;
-    tabs_->blockSignals(true);
-    tabs_->setCurrentIndex(0);
-    tabs_->blockSignals(false);
     system_.options[0]->setChecked(true);
     option2_->button(0)->setChecked(true);
     option3_->button(0)->setChecked(true);
-    systemClicked(0);
-    meridianClicked(0);
-    scaleClicked(0);
-    m.SystemCode = ROMA40;
 }
 
-bool frmUnicoFuso::acceptsPaste(const CopiedCoordinatesRecord& c) const {
-    if (tab() == 0)
-        return c.Kind == CopiedKind::Geographic && c.isGeographic();
-    // Plane coordinates of this single zone only: the zone the parameters
-    // give on the record's system must be the one they were computed in.
-    if (c.Kind != CopiedKind::Plane || c.ZoneCode != 0 || !c.hasSystem())
-        return false;
-    SingleZoneSettings s = settings_;
-    s.systemCode = c.SystemCode;
-    s.longitudeOrigin = m.LongitudeOrigin;
-    const SingleZoneParameters p = ResolveParameters(s);
-    return p.centralMeridian == c.SingleZoneMeridian && p.falseEast == c.SingleZoneFalseEast &&
-           p.ScaleFactor == c.SingleZoneScale;
+SingleZonePage* frmUnicoFuso::shownPage() {
+    return pageIndex() == 0 ? static_cast<SingleZonePage*>(&geoPage_) : &planePage_;
 }
 
-void frmUnicoFuso::updateGreenwichNotice() {
-    const bool notice = m.SystemCode == ROMA40 && greenwichLongitudes();
-    label16_->setVisible(notice);
-    label17_->setVisible(notice);
-}
-
-void frmUnicoFuso::settingsApplied() {
-    // The typed meridian was shown again from the new origin; the default
-    // meridian and the zone texts follow the new notation and origin.
-    settings_.longitudeOrigin = m.LongitudeOrigin;
-    if (!meridianField_->editing() && meridianField_->valid())
-        settings_.typedMeridian = meridianField_->degrees();
-    updateZoneTexts();
-}
-
-void frmUnicoFuso::updateZoneTexts() {
-    const std::string separator = DecimalSeparator();
-    label5_->setText(QString::fromUtf8(
-        DefaultParametersText(settings_.systemCode, settings_.longitudeOrigin, m.AngleUnit)));
-    label13_->setText(QString::fromStdString(MeridianDescriptionText(settings_, separator)));
-    if (settings_.MeridianChoice == TypedChoice)
-        label14_->setText(falseEastField_->displayText().trimmed());
-    else
-        label14_->setText(
-            CoordinateField::format(SingleZoneDefaultFalseEast, QString::fromUtf8(Patterns::MetresWhole)));
-    label15_->setText(settings_.ScaleChoice == TypedChoice ? scaleField_->displayText() : label8_->text());
-
-    QStringList shown;
-    for (const std::string& line : SingleZoneDescription(settings_.systemCode, {}, {}, {}))
-        shown << QString::fromStdString(line);
-    QStringList printed;
-    for (const std::string& line :
-         SingleZoneDescription(settings_.systemCode, label13_->text().toStdString(),
-                               label14_->text().toStdString(), label15_->text().toStdString()))
-        printed << QString::fromStdString(line);
-    // The printed description carries the values; on screen they stand beside it.
-    setDescription(label7_, printed);
-    label7_->setText(shown.join(QLatin1Char('\n')));
-    // Plane coordinates of another zone are not offered for pasting.
-    if (!acceptsPaste(m.CopiedCoordinates))
-        command(5)->setEnabled(false);
-}
-
-void frmUnicoFuso::systemClicked(int index) {
-    invalidateResult();
-    command(1)->setEnabled(true);
-    m.SystemCode = index + 1;
-    settings_.systemCode = m.SystemCode;
-    const QString geographic = QString::fromUtf8(GeographicFrameCaption(m.SystemCode));
-    geoInput_->setTitle(geographic);
-    geoResult_->setTitle(geographic);
-    updateZoneTexts();
+void frmUnicoFuso::systemChosen(int index) {
+    for (SingleZonePage* p :
+         {static_cast<SingleZonePage*>(&geoPage_), static_cast<SingleZonePage*>(&planePage_)})
+        p->chooseSystem(static_cast<System>(index + 1));
+    zoneChanged();
+    button(Button::Execute)->setEnabled(true);
+    geoInput_->setTitle(Text(geoPage_.geographicCaption()));
+    geoResult_->setTitle(Text(geoPage_.geographicCaption()));
     updateGreenwichNotice();
 }
 
-void frmUnicoFuso::meridianClicked(int index) {
-    invalidateResult();
-    command(1)->setEnabled(true);
+void frmUnicoFuso::meridianChosen(int index) {
     const bool typed = index == 1;
-    settings_.MeridianChoice = typed ? TypedChoice : DefaultChoice;
+    geoPage_.chooseMeridian(typed ? ZoneParameter::Typed : ZoneParameter::Default);
+    planePage_.chooseMeridian(typed ? ZoneParameter::Typed : ZoneParameter::Default);
+    zoneChanged();
+    button(Button::Execute)->setEnabled(true);
     label5_->setVisible(!typed);
     meridianField_->setVisible(typed);
     label6_->setVisible(typed);
     falseEastField_->setVisible(typed);
-    updateZoneTexts();
     if (typed) {
         falseEastField_->showEdit(false);
         meridianField_->showEdit(true);
     }
 }
 
-void frmUnicoFuso::scaleClicked(int index) {
-    // The printed description follows the factor: a result of the old one is no longer shown.
-    invalidateResult();
+void frmUnicoFuso::scaleChosen(int index) {
     const bool typed = index == 1;
-    settings_.ScaleChoice = typed ? TypedChoice : DefaultChoice;
+    geoPage_.chooseScale(typed ? ZoneParameter::Typed : ZoneParameter::Default);
+    planePage_.chooseScale(typed ? ZoneParameter::Typed : ZoneParameter::Default);
+    zoneChanged();
     label8_->setVisible(!typed);
     scaleField_->setVisible(typed);
-    updateZoneTexts();
     if (typed)
         scaleField_->showEdit(true);
 }
 
-bool frmUnicoFuso::tabHasResult(int index) const {
-    return index == 0 ? !text3_->text().isEmpty() : !text17_->text().isEmpty();
-}
-
-void frmUnicoFuso::tabChanged(int index) {
-    command(6)->setEnabled(false);
-    command(5)->setEnabled(acceptsPaste(m.CopiedCoordinates));
-    // Only a result shown on this tab can be copied from it.
-    command(4)->setEnabled(tabHasResult(index));
-}
-
 void frmUnicoFuso::fieldCommitted(CoordinateField* field) {
-    if (field == meridianField_) {
-        settings_.typedMeridian = field->degrees();
-        settings_.typedMeridianValid = field->valid();
-    } else if (field == falseEastField_) {
-        settings_.typedFalseEast = field->value();
-        settings_.typedFalseEastValid = field->valid();
-    } else if (field == scaleField_) {
-        settings_.typedScale = field->value();
-        settings_.typedScaleValid = field->valid();
-    } else {
-        return;
+    for (SingleZonePage* p :
+         {static_cast<SingleZonePage*>(&geoPage_), static_cast<SingleZonePage*>(&planePage_)}) {
+        if (field == meridianField_)
+            p->setTypedMeridian(field->typedValue());
+        else if (field == falseEastField_)
+            p->setTypedFalseEast(field->typedValue());
+        else if (field == scaleField_)
+            p->setTypedScale(field->typedValue());
+        else
+            return;
     }
-    // A changed zone parameter invalidates the results computed with the old one.
+    zoneChanged();
+}
+
+void frmUnicoFuso::zoneChanged() {
+    geoPage_.clearResult();
+    planePage_.clearResult();
     invalidateResult();
-    updateZoneTexts();
+    showZone();
 }
 
-CoordinateField* frmUnicoFuso::nextField(CoordinateField* field) const {
-    CoordinateField* first = tab() == 0 ? latitudeField_ : northField_;
-    if (field == latitudeField_)
-        return longitudeField_;
-    if (field == northField_)
-        return eastField_;
-    if (field == meridianField_)
+void frmUnicoFuso::showZone() {
+    label5_->setText(Text(geoPage_.defaultParametersText()));
+    label13_->setText(Text(geoPage_.meridianText()));
+    label14_->setText(Text(geoPage_.falseEastText()));
+    label15_->setText(Text(geoPage_.scaleText()));
+    setDescription(label7_, geoPage_.description());
+    // Plane coordinates of another zone are not offered for pasting.
+    if (!acceptsPaste(m.CopiedCoordinates))
+        button(Button::Paste)->setEnabled(false);
+}
+
+void frmUnicoFuso::settingsApplied() {
+    // The typed meridian was shown again from the new origin; the pages take
+    // it, and the zone's texts follow the new notation and origin.
+    if (!meridianField_->editing()) {
+        geoPage_.setTypedMeridian(meridianField_->typedValue());
+        planePage_.setTypedMeridian(meridianField_->typedValue());
+    }
+    showZone();
+}
+
+void frmUnicoFuso::updateGreenwichNotice() {
+    const bool notice = geoPage_.greenwichLongitudes();
+    label16_->setVisible(notice);
+    label17_->setVisible(notice);
+}
+
+bool frmUnicoFuso::countsFromLongitudeOrigin(const CoordinateField* field) const {
+    return field->angleRole() == CoordinateField::AngleRole::Longitude && geoPage_.system() == System::ROMA40;
+}
+
+void frmUnicoFuso::readInputs() {
+    if (pageIndex() == 0) {
+        geoPage_.setLatitude(latitudeField_->typedValue());
+        geoPage_.setLongitude(longitudeField_->typedValue());
+    } else {
+        planePage_.setNorth(northField_->typedValue());
+        planePage_.setEast(eastField_->typedValue());
+    }
+}
+
+CoordinateField* frmUnicoFuso::fieldForInput(int input) const {
+    switch (input) {
+    case InputScaleFactor:
+        return scaleField_;
+    case InputFalseEast:
         return falseEastField_;
-    if (field == falseEastField_ || field == scaleField_)
-        return first;
-    return nullptr;
-}
-
-void frmUnicoFuso::clearCoordinates() {
-    // Only the coordinates of the shown tab; the zone parameters stay.
-    const bool geographic = tab() == 0;
-    (geographic ? latitudeField_ : northField_)->clear();
-    (geographic ? longitudeField_ : eastField_)->clear();
-    (geographic ? text3_ : text17_)->clear();
-    (geographic ? text4_ : text18_)->clear();
-    for (int i : {4, 5, 1, 6})
-        command(i)->setEnabled(false);
-    (geographic ? latitudeField_ : northField_)->showEdit(true);
-    command(3)->setEnabled(false);
+    case InputCentralMeridian:
+        return meridianField_;
+    case InputZoneLatitude:
+        return latitudeField_;
+    case InputZoneLongitude:
+        return longitudeField_;
+    case InputZoneNorth:
+        return northField_;
+    case InputZoneEast:
+        return eastField_;
+    default:
+        return nullptr;
+    }
 }
 
 void frmUnicoFuso::execute() {
-    settings_.longitudeOrigin = m.LongitudeOrigin;
-    CoordinateField* focus[InputFalseEast + 1] = {};
-    focus[InputScaleFactor] = scaleField_;
-    focus[InputFalseEast] = falseEastField_;
-    focus[InputZoneLatitude] = latitudeField_;
-    focus[InputZoneLongitude] = longitudeField_;
-    focus[InputCentralMeridian] = meridianField_;
-    focus[InputZoneNorth] = northField_;
-    focus[InputZoneEast] = eastField_;
-    const bool geographic = tab() == 0;
-    const InputCheck check =
-        geographic
-            ? CheckSingleZoneGeographic(settings_, latitudeField_->degrees(), longitudeField_->degrees(),
-                                        latitudeField_->valid(), longitudeField_->valid())
-            : CheckSingleZonePlane(settings_, northField_->value(), eastField_->value(), northField_->valid(),
-                                   eastField_->valid());
-    if (!check.ok()) {
-        reportCheck(focus[check.failed], check);
-        return;
-    }
-    const SingleZoneParameters p = ResolveParameters(settings_);
-    m.ScaleFactor = p.ScaleFactor;
-    acceptResult();
-    if (geographic) {
-        const SingleZonePlane r =
-            SingleZoneForward(p, m.SystemCode, latitudeField_->degrees(), longitudeField_->degrees());
-        north_ = r.North;
-        east_ = r.East;
-        const QString metres = QString::fromUtf8(Patterns::Metres);
-        text3_->setText(CoordinateField::format(north_, metres));
-        text4_->setText(CoordinateField::format(east_, metres));
+    ConversionWindow::execute();
+    // The factor of the last conversion stays in the shared state.
+    if (shownPage()->hasResult())
+        m.ScaleFactor = shownPage()->parameters().ScaleFactor;
+}
+
+void frmUnicoFuso::showResult() {
+    text3_->setText(Text(geoPage_.northText()));
+    text4_->setText(Text(geoPage_.eastText()));
+    text17_->setText(Text(planePage_.latitudeText()));
+    text18_->setText(Text(planePage_.longitudeText()));
+}
+
+void frmUnicoFuso::emptyResultBoxes() {
+    // Each tab's boxes show its page's result while the page has one.
+    ConversionWindow::emptyResultBoxes();
+    showResult();
+}
+
+void frmUnicoFuso::showPasted() {
+    // The record's system, with its handler; then its values in the shown tab.
+    system_.options[size_t(Code(shownPage()->system()) - 1)]->setChecked(true);
+    const CopiedCoordinatesRecord& c = m.CopiedCoordinates;
+    if (pageIndex() == 0) {
+        latitudeField_->pasteAngle(c.Latitude);
+        longitudeField_->pasteAngle(c.Longitude);
     } else {
-        const SingleZoneGeographic r =
-            SingleZoneInverse(p, m.SystemCode, northField_->value(), eastField_->value());
-        latitude_ = r.latitude;
-        longitude_ = r.longitude;
-        text17_->setText(resultAngleText(latitude_));
-        text18_->setText(resultAngleText(longitude_));
+        northField_->pasteNumber(c.North);
+        eastField_->pasteNumber(c.East);
     }
 }
 
-void frmUnicoFuso::copyCoordinates() {
-    if (tab() == 0) {
-        m.CopiedCoordinates.North = north_;
-        m.CopiedCoordinates.East = east_;
-        // In this single zone, not a national one: with the zone's parameters.
-        const SingleZoneParameters p = ResolveParameters(settings_);
-        m.CopiedCoordinates.ZoneCode = 0;
-        m.CopiedCoordinates.SingleZoneMeridian = p.centralMeridian;
-        m.CopiedCoordinates.SingleZoneFalseEast = p.falseEast;
-        m.CopiedCoordinates.SingleZoneScale = p.ScaleFactor;
-        m.CopiedCoordinates.Kind = CopiedKind::Plane;
-    } else {
-        m.CopiedCoordinates.Latitude = latitude_;
-        m.CopiedCoordinates.Longitude = longitude_;
-        m.CopiedCoordinates.Kind = CopiedKind::Geographic;
-    }
-    m.CopiedCoordinates.SystemCode = m.SystemCode;
+void frmUnicoFuso::pageShown(int) {
+    // A result still shown on this tab can be copied from it.
+    button(Button::Copy)->setEnabled(shownPage()->hasResult());
 }
 
-void frmUnicoFuso::pasteCoordinates() {
-    system_.options[size_t(m.CopiedCoordinates.SystemCode - 1)]->click();
-    if (tab() == 0) {
-        latitudeField_->pasteAngle(m.CopiedCoordinates.Latitude);
-        longitudeField_->pasteAngle(m.CopiedCoordinates.Longitude);
-    } else {
-        northField_->pasteNumber(m.CopiedCoordinates.North);
-        eastField_->pasteNumber(m.CopiedCoordinates.East);
-    }
+CoordinateField* frmUnicoFuso::nextField(CoordinateField* field) const {
+    if (field == meridianField_)
+        return falseEastField_;
+    if (field == falseEastField_ || field == scaleField_)
+        return pageIndex() == 0 ? latitudeField_ : northField_;
+    return ConversionWindow::nextField(field);
 }
 
-QString frmUnicoFuso::printTitle() const {
-    return QStringLiteral("TRASFORMAZIONE COORDINATE CON PARAMETRI PERSONALIZZATI");
-}
-
-void frmUnicoFuso::printBlock(PrintQueue& q) {
-    const QString gap = m.GapWide;
-    const QString caption =
-        system_.group->checkedButton() ? system_.group->checkedButton()->text() : QString();
-    printBlockStart(q, caption, label7_, pointName_->text());
-    const QString geographicHeading = geoInput_->title() + (m.SystemCode == ROMA40 && greenwichLongitudes()
-                                                                ? QStringLiteral("  (Long. da Greenwich)")
-                                                                : QString());
-    auto group = [&](const QString& heading, const QStringList& values) {
-        q.setFont(11, true);
-        q.printLine({heading});
-        q.setFont(11, false);
-        q.printLine(values);
-        q.printLine();
-    };
-    const QString plane = QString::fromUtf8(PlaneFrameTitle);
-    if (tab() == 0) {
-        group(geographicHeading, {QStringLiteral("Latitudine: "), latitudeField_->displayText(), gap,
-                                  QStringLiteral("Longitudine: "), longitudeField_->displayText()});
-        group(plane,
-              {QStringLiteral("Nord: "), text3_->text(), gap, QStringLiteral("Est: "), text4_->text()});
-    } else {
-        group(plane, {QStringLiteral("Nord: "), northField_->displayText(), gap, QStringLiteral("Est: "),
-                      eastField_->displayText()});
-        group(geographicHeading, {QStringLiteral("Latitudine: "), text17_->text(), gap,
-                                  QStringLiteral("Longitudine: "), text18_->text()});
-    }
-    printBlockEnd(q);
+QWidget* frmUnicoFuso::initialFocus() const {
+    return latitudeField_->edit();
 }
