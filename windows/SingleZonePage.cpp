@@ -16,7 +16,7 @@ std::string Trimmed(const std::string& s) {
 
 } // namespace
 
-bool Differs(const TypedValue& a, const TypedValue& b) {
+bool SingleZonePage::Differs(const TypedValue& a, const TypedValue& b) {
     return a.value != b.value || a.valid != b.valid || a.shown != b.shown;
 }
 

@@ -63,6 +63,8 @@ public:
     std::string printTitle() const override;
 
 protected:
+    // Whether a typed value differs from another in what a page computes or prints.
+    static bool Differs(const TypedValue& a, const TypedValue& b);
     // Two values of a printed group, each after its caption.
     struct PrintedPair {
         std::string caption1, value1, caption2, value2;
@@ -85,8 +87,5 @@ private:
 
 // The caption every single-zone plane frame and printed group carries.
 inline constexpr const char* SingleZonePlaneCaption = "Coordinate Piane Fuso Unico";
-
-// Whether a typed value differs from another in what a page computes or prints.
-bool Differs(const TypedValue& a, const TypedValue& b);
 
 } // namespace tervano

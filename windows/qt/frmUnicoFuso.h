@@ -39,9 +39,9 @@ private:
     void systemChosen(int index);
     void meridianChosen(int index);
     void scaleChosen(int index);
-    // The zone changed: both pages' results dropped, its texts shown again.
-    void zoneChanged();
-    void showZone();
+    // A change of the zone made on both pages: their results dropped, the
+    // zone's texts shown again.
+    template <class Change> void changeZone(Change change);
     tervano::SingleZonePage* shownPage();
 
     tervano::SingleZoneGeoToPlanePage geoPage_;
