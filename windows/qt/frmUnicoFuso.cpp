@@ -147,10 +147,9 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     values->setSpacing(0);
     values->setContentsMargins(0, 0, 0, label7_->margin());
     values->addStretch(1);
+    int number = 13;
     for (QLabel** value : {&label13_, &label14_, &label15_}) {
-        const QString name = QStringLiteral("Label%1").arg(value == &label13_   ? 13
-                                                           : value == &label14_ ? 14
-                                                                                : 15);
+        const QString name = QStringLiteral("Label%1").arg(number++);
         *value = MakeDescriptionLabel(description, name);
         (*value)->setFrameShape(QFrame::NoFrame);
         (*value)->setMargin(0);
