@@ -203,6 +203,10 @@ TEST(SingleZonePages, ZoneTextsFollowChoicesAndSettings) {
                   std::string(twelve[unit]) + " ;     Falsa origine Est = 1 000 000")
             << unit;
         EXPECT_TRUE(p.greenwichLongitudes());
+        // ED50 and WGS84 longitudes count from Greenwich whatever the setting: no notice.
+        p.chooseSystem(System::WGS84);
+        EXPECT_FALSE(p.greenwichLongitudes());
+        p.chooseSystem(System::ROMA40);
     }
     EXPECT_EQ(p.meridianText(), "12° 00' 00''");
 
@@ -377,4 +381,9 @@ TEST(SingleZonePages, PrintedBlockOfEachDirection) {
     EXPECT_EQ(texts[12], "Nord: 4 650 000.000" + gap + "Est: 1 000 000.000");
     EXPECT_EQ(texts[14], "Coordinate Geografiche ROMA40  (Long. da Greenwich)");
     EXPECT_EQ(texts[15], "Latitudine: " + plane.latitudeText() + gap + "Longitudine: 12° 00' 00.0000''");
+    plane.chooseSystem(System::WGS84);
+    ASSERT_FALSE(plane.execute().has_value());
+    EXPECT_EQ(plane.printedBlock(t).texts()[14], "Coordinate Geografiche WGS84");
+    EXPECT_EQ(plane.printedBlock(t).texts()[0],
+              "Sistema Geodetico di riferimento: WGS84 (World Geodetic System 1984)");
 }
