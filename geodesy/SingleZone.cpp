@@ -188,8 +188,8 @@ SingleZoneGeographic SingleZoneInverse(const SingleZoneParameters& p, int system
 }
 
 std::string DefaultParametersText(int systemCode, int longitudeOrigin, int angleUnit) {
-    if (systemCode != ROMA40)
-        return "12° 00' 00'' ;      Falsa origine Est = 1 000 000";
+    // The meridian in the notation of the angles typed; ED50 and WGS84 keep
+    // their sixth blank before the false East.
     const bool zero = MonteMarioLongitudes(systemCode, longitudeOrigin);
     const char* meridian = nullptr;
     switch (angleUnit) {
@@ -206,7 +206,8 @@ std::string DefaultParametersText(int systemCode, int longitudeOrigin, int angle
         meridian = zero ? "0° 00' 00''" : "12° 00' 00''";
         break;
     }
-    return std::string(meridian) + " ;     Falsa origine Est = 1 000 000";
+    const char* gap = systemCode == ROMA40 ? " ;     " : " ;      ";
+    return std::string(meridian) + gap + "Falsa origine Est = 1 000 000";
 }
 
 std::string MeridianDescriptionText(const SingleZoneSettings& s, std::string_view decimalSeparator) {

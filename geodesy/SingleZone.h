@@ -90,7 +90,8 @@ SingleZoneGeographic SingleZoneInverse(const SingleZoneParameters& p, int system
                                        double east);
 
 // Texts of the window's labels.
-// The default meridian and false East (shown with MeridianChoice 1).
+// The default meridian (in the notation angleUnit) and false East, shown
+// with MeridianChoice 1.
 std::string DefaultParametersText(int systemCode, int longitudeOrigin, int angleUnit);
 // The central meridian as the zone description shows it: the default as
 // whole degrees, a typed meridian in degrees, minutes and hundredths of seconds.

@@ -427,7 +427,10 @@ TEST(SingleZone, LabelTexts) {
     EXPECT_EQ(DefaultParametersText(ROMA40, 1, 2), "0.00000000° ;     Falsa origine Est = 1 000 000");
     EXPECT_EQ(DefaultParametersText(ROMA40, 2, 3), "12.00000000 ;     Falsa origine Est = 1 000 000");
     EXPECT_EQ(DefaultParametersText(ROMA40, 1, 4), "0° 00.000000' ;     Falsa origine Est = 1 000 000");
-    EXPECT_EQ(DefaultParametersText(WGS84, 1, 4), "12° 00' 00'' ;      Falsa origine Est = 1 000 000");
+    // ED50 and WGS84 in the notation too, with their sixth blank.
+    EXPECT_EQ(DefaultParametersText(WGS84, 1, 4), "12° 00.000000' ;      Falsa origine Est = 1 000 000");
+    EXPECT_EQ(DefaultParametersText(ED50, 2, 1), "12° 00' 00'' ;      Falsa origine Est = 1 000 000");
+    EXPECT_EQ(DefaultParametersText(ED50, 1, 2), "12.00000000° ;      Falsa origine Est = 1 000 000");
 
     EXPECT_EQ(MeridianDescriptionText(Settings(ROMA40, 1)), "0° 00' 00''");
     EXPECT_EQ(MeridianDescriptionText(Settings(ED50, 1)), "12° 00' 00''");

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "geodesy/SingleZone.h"
+#include "windows/SingleZoneGeoToPlanePage.h"
+#include "windows/SingleZonePlaneToGeoPage.h"
 #include "windows/qt/ConversionWindow.h"
 
 class CoordinateField;
@@ -8,60 +9,60 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTabWidget;
 
 // "Fuso Unico": geographic <-> plane coordinates in one Gauss zone whose
 // central meridian, false East and scale factor the user chooses. Tab 0
-// converts geographic to plane, tab 1 plane to geographic.
+// shows the geographic to plane page, tab 1 the plane to geographic page;
+// the zone's choices and parameters go to both pages.
 class frmUnicoFuso : public ConversionWindow {
     Q_OBJECT
 public:
     frmUnicoFuso(Modulo1& m, QWidget* mainWindow);
 
-    int tab() const;
-    const tervano::SingleZoneSettings& settings() const { return settings_; }
-
 protected:
     void loadDefaults() override;
-    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override;
+    void readInputs() override;
+    CoordinateField* fieldForInput(int input) const override;
     void execute() override;
-    void copyCoordinates() override;
-    void pasteCoordinates() override;
-    QString printTitle() const override;
-    void printBlock(PrintQueue& q) override;
+    void showResult() override;
+    void showPasted() override;
+    void pageShown(int index) override;
     void updateGreenwichNotice() override;
-    void fieldCommitted(CoordinateField* field) override;
+    bool countsFromLongitudeOrigin(const CoordinateField* field) const override;
     void settingsApplied() override;
+    void fieldCommitted(CoordinateField* field) override;
     CoordinateField* nextField(CoordinateField* field) const override;
-    void clearCoordinates() override;
+    QWidget* initialFocus() const override;
+    void emptyResultBoxes() override;
 
 private:
-    void systemClicked(int index);
-    void meridianClicked(int index);
-    void scaleClicked(int index);
-    void tabChanged(int index);
-    void updateZoneTexts();
-    bool tabHasResult(int index) const;
+    void systemChosen(int index);
+    void meridianChosen(int index);
+    void scaleChosen(int index);
+    // A change of the zone made on both pages: their results dropped, the
+    // zone's texts shown again.
+    template <class Change> void changeZone(Change change);
+    tervano::SingleZonePage* shownPage();
+
+    tervano::SingleZoneGeoToPlanePage geoPage_;
+    tervano::SingleZonePlaneToGeoPage planePage_;
 
     SystemFrame system_;
     QButtonGroup* option2_;
     QButtonGroup* option3_;
     QLabel* label5_;
     QLabel* label6_;
+    QLabel* label7_;
     QLabel* label8_;
     QLabel* label13_;
     QLabel* label14_;
     QLabel* label15_;
-    QLabel* label7_;
     QLabel* label16_;
     QLabel* label17_;
     CoordinateField* meridianField_;
     CoordinateField* falseEastField_;
     CoordinateField* scaleField_;
-    QTabWidget* tabs_;
     QGroupBox* geoInput_;
-    QGroupBox* planeResult_;
-    QGroupBox* planeInput_;
     QGroupBox* geoResult_;
     CoordinateField* latitudeField_;
     CoordinateField* longitudeField_;
@@ -71,9 +72,4 @@ private:
     QLineEdit* text4_;
     QLineEdit* text17_;
     QLineEdit* text18_;
-    QLineEdit* pointName_ = nullptr;
-
-    tervano::SingleZoneSettings settings_;
-    double north_ = 0, east_ = 0;
-    double latitude_ = 0, longitude_ = 0;
 };

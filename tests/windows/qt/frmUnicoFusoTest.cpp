@@ -5,7 +5,10 @@
 
 #include "support/WindowFixture.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLabel>
+#include <QLayout>
 #include <QTabWidget>
 
 namespace {
@@ -19,6 +22,18 @@ protected:
         return current->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
     void showTab(int index) { tabs()->setCurrentIndex(index); }
+    void reopen() {
+        current->setAttribute(Qt::WA_DeleteOnClose, false);
+        delete current.data();
+        w = open<frmUnicoFuso>();
+    }
+    // The window's width once its layout has taken every change.
+    int settledWidth() {
+        QCoreApplication::sendPostedEvents();
+        current->layout()->activate();
+        QCoreApplication::sendPostedEvents();
+        return current->width();
+    }
     void geographic(const char* lat, const char* lon) {
         type("Text7", QString::fromLatin1(lat));
         type("Text8", QString::fromLatin1(lon));
@@ -351,6 +366,70 @@ TEST_F(UnicoFuso, PlanePointBeyondTheLatitudesOfTheOtherTabIsRefused) {
     EXPECT_TRUE(text("Text17").startsWith("79° 59' 59.99")) << text("Text17").toStdString();
     EXPECT_EQ(text("Text18"), "12° 00' 00.0000''");
     EXPECT_TRUE(enabled("Command4"));
+}
+
+TEST_F(UnicoFuso, DefaultMeridianInTheNotationAndTheWidthKept) {
+    // The default meridian of ED50 and WGS84 is written in the notation of the
+    // angles, as ROMA40's; choosing ED50 and a typed meridian keeps the width.
+    const char* const twelve[5] = {"", "12° 00' 00''", "12.00000000°", "12.00000000", "12° 00.000000'"};
+    for (int unit = 1; unit <= 4; ++unit) {
+        setAngleUnit(unit);
+        reopen();
+        const int width = settledWidth();
+        choose("Option1_1");
+        EXPECT_EQ(label("Label5"), QString::fromUtf8(twelve[unit]) + " ;      Falsa origine Est = 1 000 000");
+        choose("Option1_2");
+        EXPECT_EQ(label("Label5"), QString::fromUtf8(twelve[unit]) + " ;      Falsa origine Est = 1 000 000");
+        choose("Option1_1");
+        EXPECT_EQ(settledWidth(), width) << unit;
+        choose("Option2_1");
+        EXPECT_EQ(settledWidth(), width) << unit;
+        type("Text6", "-24.5959");
+        type("Text10", "-9999999");
+        EXPECT_EQ(settledWidth(), width) << unit;
+        choose("Option1_2");
+        EXPECT_EQ(settledWidth(), width) << unit;
+    }
+}
+
+TEST_F(UnicoFuso, OptionsFollowTheirCheckedStateHoweverItChanges) {
+    // A point computed on ROMA40; ED50 checked without a click (as a screen
+    // reader's Toggle does) empties it and moves captions, description and
+    // the computation to ED50.
+    geographic("45", "0");
+    ASSERT_FALSE(text("Text4").isEmpty());
+    option("Option1_1")->setChecked(true);
+    EXPECT_TRUE(text("Text4").isEmpty());
+    EXPECT_FALSE(enabled("Command4"));
+    EXPECT_EQ(frame("Frame4")->title(), "Coordinate Geografiche ED50");
+    EXPECT_EQ(frame("Frame7")->title(), "Coordinate Geografiche ED50");
+    EXPECT_TRUE(label("Label7").contains("Orientamento: medio europeo (definizione 1950)"));
+    EXPECT_EQ(label("Label13"), "12° 00' 00''");
+    geographic("45", "12");
+    EXPECT_EQ(text("Text4"), "1 000 000.000");
+
+    // The accessibility action "Toggle" on the typed meridian shows its boxes.
+    QAccessibleInterface* meridian = QAccessible::queryAccessibleInterface(option("Option2_1"));
+    ASSERT_TRUE(meridian && meridian->actionInterface());
+    meridian->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(option("Option2_1")->isChecked());
+    EXPECT_TRUE(text("Text4").isEmpty());
+    EXPECT_TRUE(box("Text6")->isVisible());
+    EXPECT_FALSE(current->findChild<QLabel*>("Label5")->isVisible());
+    type("Text6", "9");
+    type("Text10", "500000");
+    geographic("45", "9");
+    EXPECT_EQ(text("Text4").trimmed(), "500 000.000");
+    // And back to the usual factor's and meridian's texts by setChecked too.
+    option("Option3_1")->setChecked(true);
+    EXPECT_TRUE(box("Text12")->isVisible());
+    EXPECT_EQ(label("Label15"), "");
+    option("Option3_0")->setChecked(true);
+    option("Option2_0")->setChecked(true);
+    EXPECT_EQ(label("Label15"), "0.9996");
+    EXPECT_EQ(label("Label14"), "1 000 000");
+    geographic("45", "12");
+    EXPECT_EQ(text("Text4"), "1 000 000.000");
 }
 
 } // namespace
