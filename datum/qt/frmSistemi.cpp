@@ -47,12 +47,19 @@ QLabel* NoticeLabel(QWidget* parent, const QString& name) {
     return label;
 }
 
-QLineEdit* ResultBox(QWidget* parent, const QString& name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAlignment(Qt::AlignCenter);
-    box->setFocusPolicy(Qt::ClickFocus);
-    return box;
+CoordinateField* Field(CoordinateField::Kind kind, const char* edit, const char* display, QWidget* parent,
+                       const char* toolTip = nullptr) {
+    auto* f = new CoordinateField(kind, QString::fromLatin1(edit), QString::fromLatin1(display), parent);
+    if (toolTip)
+        f->setToolTips(QString::fromLatin1(toolTip));
+    return f;
+}
+
+// A tab showing the frame of the typed point beside the frame of the result.
+void SideBySide(QGroupBox* source, QGroupBox* result) {
+    auto* l = new QHBoxLayout(source->parentWidget());
+    l->addWidget(source, 1);
+    l->addWidget(result, 1);
 }
 
 struct FrameRow {
@@ -114,11 +121,9 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     auto* geographic = new QWidget;
     addPage(&geographic_, geographic);
     frame1_ = new QGroupBox(geographic);
-    latitude_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text5"),
-                                    QStringLiteral("Text1"), frame1_);
+    latitude_ = Field(CoordinateField::Kind::Angle, "Text5", "Text1", frame1_);
     latitude_->setAngleRole(CoordinateField::AngleRole::Latitude);
-    longitude_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text6"),
-                                     QStringLiteral("Text2"), frame1_);
+    longitude_ = Field(CoordinateField::Kind::Angle, "Text6", "Text2", frame1_);
     longitude_->setAngleRole(CoordinateField::AngleRole::Longitude);
     // Typed angles are shown as finely as the results: seconds to tenths,
     // minutes to thousandths, degrees and grads to five decimals.
@@ -134,31 +139,24 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     LayOutFrame(frame1_, QStringLiteral("Frame1"), {"Label1", "φ =", latitude_},
                 {"Label2", "λ =", longitude_}, label8_);
     frame3_ = new QGroupBox(geographic);
-    text3_ = addResultBox(ResultBox(frame3_, QStringLiteral("Text3")));
-    text4_ = addResultBox(ResultBox(frame3_, QStringLiteral("Text4")));
+    text3_ = makeResultBox(QStringLiteral("Text3"));
+    text4_ = makeResultBox(QStringLiteral("Text4"));
     label5_ = NoticeLabel(frame3_, QStringLiteral("Label5"));
     LayOutFrame(frame3_, QStringLiteral("Frame3"), {"Label4", "φ =", text3_}, {"Label3", "λ =", text4_},
                 label5_);
-    auto* geoLayout = new QHBoxLayout(geographic);
-    geoLayout->addWidget(frame1_, 1);
-    geoLayout->addWidget(frame3_, 1);
+    SideBySide(frame1_, frame3_);
 
     // Tab 1: North, East and the UTM zone number.
     auto* plane = new QWidget;
     addPage(&plane_, plane);
     frame6_ = new QGroupBox(plane);
-    north_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text9"),
-                                 QStringLiteral("Text7"), frame6_);
-    north_->setToolTips(QStringLiteral("Coordinata Nord in metri"));
-    east_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text10"),
-                                QStringLiteral("Text8"), frame6_);
-    east_->setToolTips(QStringLiteral("Coordinata Est in metri"));
+    north_ = Field(CoordinateField::Kind::Length, "Text9", "Text7", frame6_, "Coordinata Nord in metri");
+    east_ = Field(CoordinateField::Kind::Length, "Text10", "Text8", frame6_, "Coordinata Est in metri");
     // Typed North and East are shown, and printed, to the metre like the results.
     for (CoordinateField* f : {north_, east_})
         f->setPattern(QString::fromLatin1(Patterns::MetresWhole));
-    zone_ = new CoordinateField(CoordinateField::Kind::Length, QStringLiteral("Text14"),
-                                QStringLiteral("Text13"), frame6_);
-    zone_->setToolTips(QStringLiteral("Numero del fuso UTM (32, 33 o 34)"));
+    zone_ = Field(CoordinateField::Kind::Length, "Text14", "Text13", frame6_,
+                  "Numero del fuso UTM (32, 33 o 34)");
     zone_->setFormatter([](const CoordinateField& f) {
         return CoordinateField::format(f.value(), QString::fromLatin1(Patterns::ZoneNumber));
     });
@@ -169,16 +167,14 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     LayOutFrame(frame6_, QStringLiteral("Frame6"), {"Label15", "N =", north_}, {"Label16", "E =", east_},
                 label14_, zone_);
     frame5_ = new QGroupBox(plane);
-    text11_ = addResultBox(ResultBox(frame5_, QStringLiteral("Text11")));
-    text12_ = addResultBox(ResultBox(frame5_, QStringLiteral("Text12")));
-    text15_ = addResultBox(ResultBox(frame5_, QStringLiteral("Text15")));
+    text11_ = makeResultBox(QStringLiteral("Text11"));
+    text12_ = makeResultBox(QStringLiteral("Text12"));
+    text15_ = makeResultBox(QStringLiteral("Text15"));
     text15_->setFixedWidth(60);
     label11_ = MakeRowLabel(frame5_, QStringLiteral("Label11"), QStringLiteral("Fuso"));
     LayOutFrame(frame5_, QStringLiteral("Frame5"), {"Label12", "N =", text11_}, {"Label13", "E =", text12_},
                 label11_, text15_);
-    auto* planeLayout = new QHBoxLayout(plane);
-    planeLayout->addWidget(frame6_, 1);
-    planeLayout->addWidget(frame5_, 1);
+    SideBySide(frame6_, frame5_);
 
     tabs_->addTab(geographic, QStringLiteral("GEOGRAFICHE"));
     tabs_->addTab(plane, QStringLiteral("PIANE"));

@@ -466,3 +466,12 @@ TEST(CommonPointLoading, StartUpReadsTheTableOrTellsWhyNot) {
     EXPECT_TRUE(m->commonPointsError.isEmpty());
     EXPECT_NEAR(m->commonPoints.cell(664, 6), 567000.30, 0.05);
 }
+// The point's name, shared by both tabs, comes after the coordinates in the Tab order.
+TEST_F(Sistemi, TabOrderEndsWithThePointName) {
+    QStringList names;
+    QWidget* window = current.data();
+    for (QWidget* x = window->nextInFocusChain(); x != window; x = x->nextInFocusChain())
+        if ((x->focusPolicy() & Qt::TabFocus) && x->objectName().startsWith("Text"))
+            names << x->objectName();
+    EXPECT_EQ(names.join(' '), "Text5 Text6 Text9 Text10 Text14 Text16");
+}
