@@ -6,7 +6,6 @@
 #include "windows/qt/CoordinateField.h"
 #include "windows/qt/WindowDecorations.h"
 
-#include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,23 +21,6 @@ using namespace tervano;
 using Moment = SystemChangePage::CaptionMoment;
 
 namespace {
-
-QGroupBox* OptionFrame(QWidget* parent, const QString& name, const QString& title, const QString& group,
-                       QButtonGroup** buttons, std::array<QRadioButton*, 3>& options) {
-    auto* frame = new QGroupBox(title, parent);
-    frame->setObjectName(name);
-    *buttons = new QButtonGroup(frame);
-    (*buttons)->setObjectName(group);
-    auto* l = new QVBoxLayout(frame);
-    for (int i = 0; i < 3; ++i) {
-        auto* b = new QRadioButton(frame);
-        b->setObjectName(QStringLiteral("%1_%2").arg(group).arg(i));
-        (*buttons)->addButton(b, i);
-        l->addWidget(b);
-        options[size_t(i)] = b;
-    }
-    return frame;
-}
 
 QLabel* NoticeLabel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(QStringLiteral("ATTENZIONE:          Long. da Greenwich"), parent);
@@ -110,10 +92,10 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     // The point's name is shared by both pages (its place in the Tab order is set below).
     QLineEdit* pointName = nullptr;
     QGroupBox* frame7 = makePointNameFrame(QStringLiteral("Frame7"), QStringLiteral("Text16"), &pointName);
-    QGroupBox* frame2 = OptionFrame(this, QStringLiteral("Frame2"), QStringLiteral("Sistema di partenza"),
-                                    QStringLiteral("Option1"), &option1_, sourceOptions_);
-    QGroupBox* frame4 = OptionFrame(this, QStringLiteral("Frame4"), QStringLiteral("Sistema di arrivo"),
-                                    QStringLiteral("Option2"), &option2_, targetOptions_);
+    sources_ = makeSystemFrame(QStringLiteral("Frame2"), QStringLiteral("Option1"));
+    sources_.frame->setTitle(QStringLiteral("Sistema di partenza"));
+    targets_ = makeSystemFrame(QStringLiteral("Frame4"), QStringLiteral("Option2"));
+    targets_.frame->setTitle(QStringLiteral("Sistema di arrivo"));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("SSTab1"));
 
@@ -191,8 +173,8 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     frame9->setLayout(buttons);
 
     auto* systems = new QHBoxLayout;
-    systems->addWidget(frame2, 1);
-    systems->addWidget(frame4, 1);
+    systems->addWidget(sources_.frame, 1);
+    systems->addWidget(targets_.frame, 1);
     auto* middle = new QVBoxLayout;
     middle->addLayout(systems);
     middle->addWidget(tabs_);
@@ -203,8 +185,8 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     top->addLayout(middle, 1);
     top->addWidget(frame9, 0);
 
-    connectChoice(option1_, [this](int id) { sourceChosen(id); });
-    connectChoice(option2_, [this](int id) { targetChosen(id); });
+    connectChoice(sources_.group, [this](int id) { sourceChosen(id); });
+    connectChoice(targets_.group, [this](int id) { targetChosen(id); });
     runLoad();
     tabs_->tabBar()->installEventFilter(this);
 }
@@ -218,8 +200,8 @@ const SystemChangePage& frmSistemi::shownPage() const {
 }
 
 void frmSistemi::loadDefaults() {
-    sourceOptions_[0]->setChecked(true);
-    targetOptions_[1]->setChecked(true);
+    sources_.options[0]->setChecked(true);
+    targets_.options[1]->setChecked(true);
 }
 
 bool frmSistemi::countsFromLongitudeOrigin(const CoordinateField* field) const {
@@ -237,8 +219,8 @@ void frmSistemi::applyCaptions(Moment moment) {
     plane_.captionsWritten(moment, planeShown);
     for (size_t i = 0; i < 3; ++i) {
         const QString caption = QString::fromStdString(shownPage().optionCaption(System(i + 1)));
-        sourceOptions_[i]->setText(caption);
-        targetOptions_[i]->setText(caption);
+        sources_.options[i]->setText(caption);
+        targets_.options[i]->setText(caption);
     }
     frame1_->setTitle(QString::fromStdString(geographic_.sourceCaption()));
     frame3_->setTitle(QString::fromStdString(geographic_.targetCaption()));
@@ -255,7 +237,7 @@ void frmSistemi::sourceChosen(int index) {
     geographic_.chooseSource(System(index + 1));
     plane_.chooseSource(System(index + 1));
     for (int i = 0; i < 3; ++i)
-        targetOptions_[size_t(i)]->setEnabled(i != index);
+        targets_.options[size_t(i)]->setEnabled(i != index);
     invalidateResult();
     showResult(); // the other tab's result, dropped with the change, too
     applyCaptions(Moment::Choice);
@@ -268,7 +250,7 @@ void frmSistemi::targetChosen(int index) {
     geographic_.chooseTarget(System(index + 1));
     plane_.chooseTarget(System(index + 1));
     for (int i = 0; i < 3; ++i)
-        sourceOptions_[size_t(i)]->setEnabled(i != index);
+        sources_.options[size_t(i)]->setEnabled(i != index);
     invalidateResult();
     showResult();
     applyCaptions(Moment::Choice);
@@ -341,8 +323,8 @@ void frmSistemi::copyCoordinates() {
 void frmSistemi::showPasted() {
     // The options follow the page's systems, their handlers running as for a click.
     const SystemChangePage& p = shownPage();
-    targetOptions_[size_t(Code(p.target()) - 1)]->setChecked(true);
-    sourceOptions_[size_t(Code(p.source()) - 1)]->setChecked(true);
+    targets_.options[size_t(Code(p.target()) - 1)]->setChecked(true);
+    sources_.options[size_t(Code(p.source()) - 1)]->setChecked(true);
     applyCaptions(Moment::Choice);
     if (pageIndex() == 1) {
         north_->pasteNumber(plane_.north().value);

@@ -3,14 +3,10 @@
 #include "datum/SystemChangePages.h"
 #include "windows/qt/ConversionWindow.h"
 
-#include <array>
-
 class CoordinateField;
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 class QTabWidget;
 
 // "Passaggio fra Sistemi": one point carried from ROMA40, ED50 or WGS84 to
@@ -59,10 +55,8 @@ private:
     QGroupBox* frame3_;
     QGroupBox* frame5_;
     QGroupBox* frame6_;
-    QButtonGroup* option1_;
-    QButtonGroup* option2_;
-    std::array<QRadioButton*, 3> sourceOptions_{};
-    std::array<QRadioButton*, 3> targetOptions_{};
+    SystemFrame sources_{}; // Option1: the system of the typed point
+    SystemFrame targets_{}; // Option2: the system of the result
     CoordinateField* latitude_;
     CoordinateField* longitude_;
     CoordinateField* north_;
