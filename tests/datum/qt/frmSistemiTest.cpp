@@ -310,8 +310,13 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
     type("Text6", "12.270840");
     click("Command1");
     click("Command6");
+    const QString latitude = text("Text3"), longitude = text("Text4");
+    ASSERT_FALSE(latitude.isEmpty());
     convertUtm33PointToRoma40();
     click("Command6");
+    // The systems changed on the plane tab: the geographic result, computed
+    // for the former ones, is no longer shown there.
+    EXPECT_TRUE(text("Text3").isEmpty() && text("Text4").isEmpty());
 
     const auto& lines = fake.printer.lines;
     ASSERT_EQ(lines.size(), 8u + 2 * 11u);
@@ -330,7 +335,7 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         {"", false},
         {"Sistema Geodetico: ED50", true},
         {"Coordinate geografiche ED50", false},
-        {"Latitudine: " + text("Text3") + gap + "Longitudine: " + text("Text4"), false},
+        {"Latitudine: " + latitude + gap + "Longitudine: " + longitude, false},
         {QString(62, '_'), false},
         {"", false},
     };
@@ -356,6 +361,48 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         EXPECT_EQ(lines[19 + i].bold, plane[i].bold) << i;
     }
     EXPECT_EQ(text("Text1"), "41° 55' 25.5''");
+}
+
+// Options follow their checked state however it changes, not only clicks.
+TEST_F(Sistemi, OptionsCheckedWithoutAClickUpdateCaptionsAndComputation) {
+    setAngleUnit(2);
+    reopen();
+    type("Text5", "45.5");
+    type("Text6", "0.3");
+    click("Command1");
+    ASSERT_FALSE(text("Text3").isEmpty());
+    ASSERT_TRUE(enabled("Command4"));
+
+    option("Option2_2")->setChecked(true);
+    EXPECT_EQ(w->targetSystem(), WGS84);
+    EXPECT_EQ(frame("Frame3")->title(), "Coordinate geografiche WGS84");
+    EXPECT_FALSE(option("Option1_2")->isEnabled());
+    EXPECT_TRUE(option("Option1_1")->isEnabled());
+    EXPECT_TRUE(text("Text3").isEmpty() && text("Text4").isEmpty());
+    EXPECT_FALSE(enabled("Command4") || enabled("Command6"));
+    click("Command1");
+    const ChangeOutcome r = ChangeGeographic(m.commonPoints, {ROMA40, WGS84, 1, 45.5, 0.3});
+    ASSERT_EQ(r.status, ChangeStatus::Done);
+    EXPECT_EQ(text("Text3"), QString::fromStdString(FormatPattern(r.latitude, "#0.00000°")));
+    EXPECT_EQ(text("Text4"), QString::fromStdString(FormatPattern(r.longitude, "#0.00000°")));
+
+    // The source alike, on the plane tab: captions, zone box and computation follow.
+    tab(1);
+    option("Option1_1")->setChecked(true);
+    EXPECT_EQ(w->sourceSystem(), ED50);
+    EXPECT_FALSE(option("Option2_1")->isEnabled());
+    EXPECT_EQ(frame("Frame6")->title(), "Coordinate piane UTM (ED50)");
+    EXPECT_TRUE(shown("Text14") && label("Label14")->isVisible());
+    type("Text9", "4640123.456");
+    type("Text10", "412345.678");
+    type("Text14", "33");
+    click("Command1");
+    const ChangeOutcome p = ChangePlane(m.commonPoints, {ED50, WGS84, 4640123.456, 412345.678, 33});
+    ASSERT_EQ(p.status, ChangeStatus::Done);
+    EXPECT_EQ(Metres(text("Text11")), std::round(p.north));
+    EXPECT_EQ(Metres(text("Text12")), std::round(p.east));
+    EXPECT_EQ(text("Text15"), "33");
+    EXPECT_TRUE(fake.messages.shown.empty()) << lastMessage().toStdString();
 }
 
 // A table damaged in memory carries ROMA40 45.5, -3.0 out of its zone: the
@@ -418,4 +465,13 @@ TEST(CommonPointLoading, StartUpReadsTheTableOrTellsWhyNot) {
     EXPECT_TRUE(m->commonPointsLoaded) << m->commonPointsError.toStdString();
     EXPECT_TRUE(m->commonPointsError.isEmpty());
     EXPECT_NEAR(m->commonPoints.cell(664, 6), 567000.30, 0.05);
+}
+// The point's name, shared by both tabs, comes after the coordinates in the Tab order.
+TEST_F(Sistemi, TabOrderEndsWithThePointName) {
+    QStringList names;
+    QWidget* window = current.data();
+    for (QWidget* x = window->nextInFocusChain(); x != window; x = x->nextInFocusChain())
+        if ((x->focusPolicy() & Qt::TabFocus) && x->objectName().startsWith("Text"))
+            names << x->objectName();
+    EXPECT_EQ(names.join(' '), "Text5 Text6 Text9 Text10 Text14 Text16");
 }
