@@ -214,8 +214,13 @@ Delimiter DetectDelimiter(const std::vector<std::string_view>& lines) {
                 modal = c;
             }
         }
-        if (modal < 2)
+        if (modal < 2 || 2 * agreeing < static_cast<long>(counts.size()))
             continue;
+        // A tab or a semicolon that splits the lines alike is the delimiter:
+        // neither stands in a number. A comma may be a decimal comma between
+        // blanks, so commas and blanks are weighed by the numbers they give.
+        if (d == Delimiter::Tab || d == Delimiter::Semicolon)
+            return d;
         if (agreeing > bestAgreeing || (agreeing == bestAgreeing && numbers > bestNumbers)) {
             bestAgreeing = agreeing;
             bestNumbers = numbers;

@@ -41,9 +41,10 @@ bool IsCommentLine(std::string_view line);
 bool IsNumberField(std::string_view text, bool decimalComma, std::string& normalised);
 
 // The delimiter of the data lines among `lines` (comments and blank lines
-// are skipped): the one giving the same number of fields (at least two) on
-// every line, and among those the one whose fields are most often numbers;
-// ties in the order tab, semicolon, comma, blanks. Blanks when none fits.
+// are skipped): a tab, else a semicolon, that gives most lines the same number
+// of fields (at least two); else the comma or blanks, whichever gives more
+// lines the same number of fields and then more fields that are numbers
+// (the comma on a tie). Blanks when nothing fits.
 Delimiter DetectDelimiter(const std::vector<std::string_view>& lines);
 
 // Appends a field to an output line, in quotes when it holds the delimiter,

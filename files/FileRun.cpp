@@ -67,6 +67,8 @@ public:
 
     void process(const Chunk& chunk, ChunkResult& out) {
         out.text.clear();
+        out.refused.clear();
+        out.rows = out.converted = 0;
         out.text.reserve(chunk.data.size() * 2 + 64);
         const std::string_view data = chunk.data;
         std::uint64_t line = chunk.firstLine;
@@ -257,7 +259,7 @@ public:
             bytesRead_ += got;
             if (got < BlockSize) {
                 if (std::ferror(in_)) {
-                    error_ = std::strerror(errno);
+                    error_ = ErrorText(errno);
                     return false;
                 }
                 atEnd_ = true;
@@ -318,13 +320,39 @@ bool WriteAll(std::FILE* out, std::string_view text, std::string& error) {
     if (text.empty())
         return true;
     if (std::fwrite(text.data(), 1, text.size(), out) != text.size()) {
-        error = std::string("Errore di scrittura: ") + std::strerror(errno);
+        error = std::string("Errore di scrittura: ") + ErrorText(errno);
         return false;
     }
     return true;
 }
 
 } // namespace
+
+std::string ErrorText(int error) {
+    switch (error) {
+    case ENOENT:
+        return "file o cartella inesistente";
+    case EACCES:
+    case EPERM:
+        return "permesso negato";
+    case EROFS:
+        return "file system in sola lettura";
+    case ENOSPC:
+        return "spazio esaurito sul disco";
+    case EDQUOT:
+        return "quota del disco superata";
+    case EISDIR:
+        return "è una cartella";
+    case ENOTDIR:
+        return "una parte del percorso non è una cartella";
+    case EIO:
+        return "errore di ingresso/uscita";
+    case EFBIG:
+        return "file troppo grande";
+    default:
+        return std::strerror(error);
+    }
+}
 
 std::vector<int> CoordinateColumns(const FileLayout& layout, size_t inputs) {
     if (!layout.coordinateColumns.empty())
@@ -458,8 +486,8 @@ bool OutputFile::open(const std::string& path, std::string& error) {
     std::string pattern = (slash == std::string::npos ? std::string() : folder) + "." + name + ".XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
-        error = "Impossibile scrivere nella cartella \"" + folder +
-                "\" del file di uscita: " + std::strerror(errno);
+        error =
+            "Impossibile scrivere nella cartella \"" + folder + "\" del file di uscita: " + ErrorText(errno);
         return false;
     }
     temporary_ = pattern;
@@ -474,7 +502,7 @@ bool OutputFile::open(const std::string& path, std::string& error) {
     }
     stream_ = ::fdopen(fd, "wb");
     if (stream_ == nullptr) {
-        error = std::string("Impossibile aprire il file di uscita: ") + std::strerror(errno);
+        error = std::string("Impossibile aprire il file di uscita: ") + ErrorText(errno);
         ::close(fd);
         ::unlink(temporary_.c_str());
         temporary_.clear();
@@ -487,7 +515,7 @@ bool OutputFile::open(const std::string& path, std::string& error) {
 bool OutputFile::commit(std::string& error) {
     if (standardOutput_) {
         if (std::fflush(stdout) != 0) {
-            error = std::string("Errore di scrittura: ") + std::strerror(errno);
+            error = std::string("Errore di scrittura: ") + ErrorText(errno);
             return false;
         }
         return true;
@@ -501,12 +529,12 @@ bool OutputFile::commit(std::string& error) {
         saved = errno;
     stream_ = nullptr;
     if (!ok) {
-        error = std::string("Errore di scrittura: ") + std::strerror(saved);
+        error = std::string("Errore di scrittura: ") + ErrorText(saved);
         discard();
         return false;
     }
     if (std::rename(temporary_.c_str(), path_.c_str()) != 0) {
-        error = "Impossibile rinominare il file temporaneo in \"" + path_ + "\": " + std::strerror(errno);
+        error = "Impossibile rinominare il file temporaneo in \"" + path_ + "\": " + ErrorText(errno);
         discard();
         return false;
     }

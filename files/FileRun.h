@@ -95,6 +95,9 @@ private:
     bool standardOutput_ = false;
 };
 
+// An error number as a short Italian text ("permesso negato").
+std::string ErrorText(int error);
+
 // Whether two paths name the same existing file.
 bool SameFile(const std::string& a, const std::string& b);
 

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
         in = std::fopen(cl->input.c_str(), "rb");
         if (in == nullptr)
             return FileError("Impossibile aprire il file di ingresso \"" + cl->input +
-                             "\": " + std::strerror(errno));
+                             "\": " + ErrorText(errno));
         if (std::fseek(in, 0, SEEK_END) == 0) {
             inputSize = std::ftell(in);
             std::rewind(in);
