@@ -2,6 +2,7 @@
 
 #include "files/GeoToPlaneRows.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace tervano::files {
@@ -283,6 +284,15 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             cl.conversion.targetSystem = Lower(value);
         } else if (option == "--centro") {
             cl.conversion.centre = value;
+        }
+    }
+    const std::vector<int>& columns = cl.layout.coordinateColumns;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == cl.layout.nameColumn ||
+            std::find(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(i), columns[i]) !=
+                columns.begin() + static_cast<std::ptrdiff_t>(i)) {
+            error = "Colonne delle coordinate non valide: ogni colonna una volta sola, e non quella del nome";
+            return std::nullopt;
         }
     }
     if (files.size() != 2) {

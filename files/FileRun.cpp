@@ -69,7 +69,7 @@ public:
         out.text.clear();
         out.refused.clear();
         out.rows = out.converted = 0;
-        out.text.reserve(chunk.data.size() * 2 + 64);
+        out.text.reserve(chunk.data.size() * 3 + 64);
         const std::string_view data = chunk.data;
         std::uint64_t line = chunk.firstLine;
         size_t pos = 0;
@@ -354,6 +354,45 @@ std::string ErrorText(int error) {
     }
 }
 
+std::string ColumnCountMessage(const RowConverter& converter) {
+    const std::vector<InputRole> inputs = converter.inputs();
+    std::string names;
+    for (const InputRole& r : inputs)
+        names += (names.empty() ? "" : ", ") + r.name;
+    return "La conversione legge " + std::to_string(inputs.size()) + " colonne di coordinate (" + names + ")";
+}
+
+DetectedLayout DetectLayout(const std::vector<std::string_view>& lines, const FileLayout& layout,
+                            size_t inputs) {
+    DetectedLayout d;
+    d.delimiter = layout.delimiter ? *layout.delimiter : DetectDelimiter(lines);
+    const std::vector<int> columns = CoordinateColumns(layout, inputs);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (IsBlankLine(lines[i]) || IsCommentLine(lines[i]))
+            continue;
+        bool header = layout.header == HeaderMode::Yes;
+        if (layout.header == HeaderMode::Auto) {
+            // A header: coordinate fields present, and none of them a number.
+            std::vector<Field> fields;
+            std::string scratch;
+            SplitLine(lines[i], d.delimiter, fields);
+            bool anyField = false, anyNumber = false;
+            for (int c : columns) {
+                if (static_cast<size_t>(c) > fields.size())
+                    continue;
+                anyField = true;
+                anyNumber = anyNumber || IsNumberField(fields[static_cast<size_t>(c - 1)].value,
+                                                       d.delimiter != Delimiter::Comma, scratch);
+            }
+            header = anyField && !anyNumber;
+        }
+        if (header)
+            d.headerIndex = i;
+        break;
+    }
+    return d;
+}
+
 std::vector<int> CoordinateColumns(const FileLayout& layout, size_t inputs) {
     if (!layout.coordinateColumns.empty())
         return layout.coordinateColumns;
@@ -379,9 +418,17 @@ RunOutcome ConvertStream(std::FILE* in, std::FILE* out, const RowConverter& conv
     LineFormat format;
     format.inputs = converter.inputs();
     format.columns = CoordinateColumns(layout, format.inputs.size());
+    if (format.columns.size() != format.inputs.size()) {
+        outcome.error = ColumnCountMessage(converter);
+        return outcome;
+    }
     const std::vector<std::string_view> sample = FirstLines(first.data, 50);
-    format.delimiter = layout.delimiter ? *layout.delimiter : DetectDelimiter(sample);
-    if (first.data.find("\r\n") != std::string::npos && first.data.find("\r\n") == first.data.find('\n') - 1)
+    const DetectedLayout detected = DetectLayout(sample, layout, format.inputs.size());
+    format.delimiter = detected.delimiter;
+    if (detected.headerIndex)
+        format.headerLine = first.firstLine + *detected.headerIndex;
+    const size_t firstEnd = first.data.find('\n');
+    if (firstEnd != std::string::npos && firstEnd > 0 && first.data[firstEnd - 1] == '\r')
         format.lineEnd = "\r\n";
     const char sep = DelimiterChar(format.delimiter);
     for (const std::string& name : converter.resultHeader()) {
@@ -393,25 +440,6 @@ RunOutcome ConvertStream(std::FILE* in, std::FILE* out, const RowConverter& conv
     }
     format.headerTail += sep;
     format.headerTail += "Esito";
-    for (size_t i = 0; i < sample.size(); ++i) {
-        if (IsBlankLine(sample[i]) || IsCommentLine(sample[i]))
-            continue;
-        bool header = layout.header == HeaderMode::Yes;
-        if (layout.header == HeaderMode::Auto) {
-            std::vector<Field> fields;
-            std::string scratch;
-            SplitLine(sample[i], format.delimiter, fields);
-            header = true;
-            for (int c : format.columns)
-                if (static_cast<size_t>(c) <= fields.size() &&
-                    IsNumberField(fields[static_cast<size_t>(c - 1)].value,
-                                  format.delimiter != Delimiter::Comma, scratch))
-                    header = false;
-        }
-        if (header)
-            format.headerLine = first.firstLine + i;
-        break;
-    }
     outcome.summary.delimiter = format.delimiter;
     outcome.summary.header = format.headerLine != 0;
 

@@ -36,6 +36,16 @@ struct FileLayout {
 // The coordinate columns (1-based) of a layout for a converter taking `inputs` fields.
 std::vector<int> CoordinateColumns(const FileLayout& layout, size_t inputs);
 
+// What the first lines of a file show: its delimiter (the layout's, or the
+// one detected) and which of the lines, if any, is the header. A preview
+// splits the lines with the delimiter as the run will.
+struct DetectedLayout {
+    Delimiter delimiter = Delimiter::Blanks;
+    std::optional<size_t> headerIndex; // index into the lines given
+};
+DetectedLayout DetectLayout(const std::vector<std::string_view>& firstLines, const FileLayout& layout,
+                            size_t inputs);
+
 struct RefusedRow {
     std::uint64_t line = 0; // 1-based line of the input
     std::string status;
@@ -94,6 +104,9 @@ private:
     std::FILE* stream_ = nullptr;
     bool standardOutput_ = false;
 };
+
+// The usage error of a layout naming as many coordinate columns as the converter does not read.
+std::string ColumnCountMessage(const RowConverter& converter);
 
 // An error number as a short Italian text ("permesso negato").
 std::string ErrorText(int error);

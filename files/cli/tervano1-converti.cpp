@@ -103,6 +103,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<RowConverter> converter = MakeRowConverter(cl->conversion, error);
     if (!converter)
         return UsageError(error);
+    if (!cl->layout.coordinateColumns.empty() &&
+        cl->layout.coordinateColumns.size() != converter->inputs().size())
+        return UsageError(ColumnCountMessage(*converter));
 
     if (cl->input != "-" && cl->output != "-" && SameFile(cl->input, cl->output))
         return FileError("Il file di uscita non può essere il file di ingresso");

@@ -223,6 +223,23 @@ TEST(FileRun, ReadingBomCrlfHeaderCommentsBlankLinesAndQuotes) {
     layout.coordinateColumns = {3, 1};
     r = Convert("-0.2;codice 7;41.5\n", layout);
     EXPECT_EQ(r.output, "-0.2;codice 7;41.5;" + page + Tail + "\n");
+    // A first row without its coordinate fields is a refused row, not a header.
+    r = Convert("P0\nP1;41.5;-0.2\n");
+    EXPECT_FALSE(r.outcome.summary.header);
+    ASSERT_EQ(r.refused.size(), 1u);
+    EXPECT_EQ(r.refused[0].line, 1u);
+    // A header forced on: the first data line is passed on as one.
+    layout = {};
+    layout.header = HeaderMode::Yes;
+    r = Convert("# n\nP1;41.5;-0.2\nP2;41.5;-0.2\n", layout);
+    EXPECT_EQ(Lines(r.output)[1], "P1;41.5;-0.2;" + Header);
+    EXPECT_EQ(r.outcome.summary.read, 1u);
+    // Coordinate columns that are not the converter's number: an error, nothing written.
+    layout = {};
+    layout.coordinateColumns = {2};
+    r = Convert("P1;41.5;-0.2\n", layout);
+    EXPECT_EQ(r.outcome.error, "La conversione legge 2 colonne di coordinate (latitudine, longitudine)");
+    EXPECT_EQ(r.output, "");
     // A header forced off: a first row of text is a refused row.
     layout = {};
     layout.header = HeaderMode::No;

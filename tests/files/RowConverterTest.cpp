@@ -78,6 +78,10 @@ TEST(CommandLine, OptionsDefaultsAndUsageErrors) {
         {{"a", "b", "-s"}, "L'opzione -s richiede un valore"},
         {{"--colonne", "2,x", "a", "b"}, "Colonne delle coordinate non valide: \"2,x\""},
         {{"-c", "polari", "a", "b"}, "Conversione sconosciuta: \"polari\""},
+        {{"--colonne", "1,2", "a", "b"},
+         "Colonne delle coordinate non valide: ogni colonna una volta sola, e non quella del nome"},
+        {{"--colonne", "3,3", "a", "b"},
+         "Colonne delle coordinate non valide: ogni colonna una volta sola, e non quella del nome"},
     };
     for (const auto& [args, message] : errors) {
         EXPECT_FALSE(parse(args));
