@@ -34,14 +34,15 @@ options=(-q -n 2 -l greenwich -s roma40 -d spazi --nome 3 --colonne 2,1)
 
 # Warm the page cache, then time each.
 cat "$work/points.txt" > /dev/null
-elapsed() { /usr/bin/time -f '%e' "$@" 2>&1 >/dev/null | tail -1; }
-t_cs2cs=$(elapsed sh -c "cs2cs -f %.3f +proj=latlong +ellps=intl +to +proj=tmerc +ellps=intl +lon_0=15 \
-  +k=0.9996 +x_0=2520000 +y_0=0 '$work/points.txt' > '$work/cs2cs.txt'")
-t_ours=$(elapsed "$ours" "${options[@]}" "$work/points.txt" "$work/ours.txt")
+# Elapsed and processor seconds (user + system) of a command.
+timed() { /usr/bin/time -f '%e %U %S' "$@" 2>&1 >/dev/null | tail -1; }
+read -r t_cs2cs u_cs2cs s_cs2cs < <(timed sh -c "cs2cs -f %.3f +proj=latlong +ellps=intl +to +proj=tmerc \
+  +ellps=intl +lon_0=15 +k=0.9996 +x_0=2520000 +y_0=0 '$work/points.txt' > '$work/cs2cs.txt'")
+read -r t_ours u_ours s_ours < <(timed "$ours" "${options[@]}" "$work/points.txt" "$work/ours.txt")
 
-echo "righe: $rows"
-echo "cs2cs:              ${t_cs2cs} s"
-echo "tervano1-converti:  ${t_ours} s"
+echo "righe: $rows   (carico della macchina: $(cut -d' ' -f1-3 /proc/loadavg))"
+echo "cs2cs:              ${t_cs2cs} s  (CPU $(awk -v u="$u_cs2cs" -v s="$s_cs2cs" 'BEGIN { print u + s }') s)"
+echo "tervano1-converti:  ${t_ours} s  (CPU $(awk -v u="$u_ours" -v s="$s_ours" 'BEGIN { print u + s }') s)"
 awk -v a="$t_cs2cs" -v b="$t_ours" 'BEGIN { if (b > 0) printf "rapporto (cs2cs / tervano1-converti): %.2f\n", a / b }'
 echo "controllo: $(head -1 "$work/cs2cs.txt" | tr '\t' ' ')  |  $(head -1 "$work/ours.txt")"
 

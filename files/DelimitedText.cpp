@@ -232,14 +232,12 @@ Delimiter DetectDelimiter(const std::vector<std::string_view>& lines) {
 
 void AppendField(std::string& out, std::string_view value, Delimiter d) {
     const char sep = DelimiterChar(d);
-    bool quote = false;
-    for (char c : value)
-        if (c == sep || c == '"' || (d == Delimiter::Blanks && IsBlank(c))) {
-            quote = true;
-            break;
-        }
-    if (d == Delimiter::Blanks && value.empty())
-        quote = true; // an empty field between blanks would vanish
+    const bool blanks = d == Delimiter::Blanks;
+    bool quote = blanks && value.empty(); // an empty field between blanks would vanish
+    for (size_t i = 0; i < value.size() && !quote; ++i) {
+        const char c = value[i];
+        quote = c == sep || c == '"' || (blanks && c == '\t');
+    }
     if (!quote) {
         out += value;
         return;

@@ -26,11 +26,12 @@ TypedValue TypedOf(const TypedNumber& n, FieldKind kind, int angleUnit) {
 }
 
 std::string LengthColumn(const std::string& shown) {
-    std::string out;
-    out.reserve(shown.size());
+    std::string out(shown.size(), '\0');
+    size_t k = 0;
     for (char c : shown)
         if (c != ' ')
-            out += c;
+            out[k++] = c;
+    out.resize(k);
     return out;
 }
 
