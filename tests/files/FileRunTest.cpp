@@ -11,6 +11,7 @@
 #include <cstring>
 #include <random>
 #include <sstream>
+#include <unistd.h>
 
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
 #include <GeographicLib/TransverseMercatorExact.hpp>
@@ -303,4 +304,69 @@ TEST(FileRun, ManyBlocksKeepTheirOrderOnAnyNumberOfWorkers) {
     const std::vector<std::string> lines = Lines(three.output);
     ASSERT_EQ(lines.size(), 60060u);
     EXPECT_EQ(lines[60059].substr(0, 7), "P59999\t");
+}
+
+TEST(FileRun, CancelledBetweenBlocksAndTheOutputFileRenamedOnlyAtTheEnd) {
+    // A run told to stop after its first block stops there.
+    class StopAfterFirst : public RunObserver {
+    public:
+        int blocks = 0;
+        void progress(std::uint64_t, std::uint64_t) override { ++blocks; }
+        bool cancelled() override { return blocks > 0; }
+    } stop;
+    std::FILE* in = std::tmpfile();
+    for (int i = 0; i < 50000; ++i)
+        std::fprintf(in, "P%d;41.5;-0.2\n", i);
+    std::rewind(in);
+    std::FILE* out = std::tmpfile();
+    std::string error;
+    const auto converter = MakeRowConverter({}, error);
+    const RunOutcome r = ConvertStream(in, out, *converter, {}, stop);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(stop.blocks, 1);
+    EXPECT_GT(r.summary.read, 0u);
+    EXPECT_LT(r.summary.read, 50000u);
+    std::fclose(in);
+    std::fclose(out);
+
+    // The destination keeps its content until commit; a discarded run leaves it and no temporary file.
+    char folder[] = "/tmp/tervano-output-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    const std::string path = std::string(folder) + "/punti.txt";
+    std::FILE* old = std::fopen(path.c_str(), "w");
+    std::fputs("precedente\n", old);
+    std::fclose(old);
+    auto content = [&](const std::string& p) {
+        std::FILE* f = std::fopen(p.c_str(), "r");
+        if (f == nullptr)
+            return std::string("(manca)");
+        std::string s = ReadAll(f);
+        std::fclose(f);
+        return s;
+    };
+    {
+        OutputFile o;
+        ASSERT_TRUE(o.open(path, error)) << error;
+        EXPECT_EQ(o.temporaryPath().rfind(std::string(folder) + "/.punti.txt.", 0), 0u);
+        std::fputs("nuovo\n", o.stream());
+        std::fflush(o.stream());
+        EXPECT_EQ(content(path), "precedente\n");
+        EXPECT_EQ(content(o.temporaryPath()), "nuovo\n");
+    } // not committed: removed
+    EXPECT_EQ(content(path), "precedente\n");
+    std::string temporary;
+    {
+        OutputFile o;
+        ASSERT_TRUE(o.open(path, error));
+        temporary = o.temporaryPath();
+        std::fputs("nuovo\n", o.stream());
+        ASSERT_TRUE(o.commit(error)) << error;
+    }
+    EXPECT_EQ(content(path), "nuovo\n");
+    EXPECT_EQ(content(temporary), "(manca)");
+    EXPECT_TRUE(
+        SameFile(path, std::string(folder) + "/../" + (std::strrchr(folder, '/') + 1) + "/punti.txt"));
+    EXPECT_FALSE(SameFile(path, temporary));
+    std::remove(path.c_str());
+    ::rmdir(folder);
 }
