@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <pty.h>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -252,4 +253,48 @@ TEST_F(ConverterCli, AnInterruptedRunLeavesThePreviousOutputAndNoTemporaryFile) 
         EXPECT_EQ(Slurp(dir_ / "out.txt"), "risultato precedente\n");
         EXPECT_TRUE(Others({"out.txt", "Tervano1.ini"}).empty());
     }
+}
+
+TEST_F(ConverterCli, ProgressOnlyOnATerminalAndNotWhenQuiet) {
+    std::string rows;
+    for (int i = 0; i < 40000; ++i)
+        rows += "P" + std::to_string(i) + ";41.5;-0.2\n";
+    Spit(dir_ / "in.txt", rows);
+    // Standard error on a terminal: the progress, then the summary on a cleared line.
+    auto onTerminal = [&](std::vector<std::string> extra) {
+        int master = -1, slave = -1;
+        EXPECT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(master);
+            ::dup2(slave, 2);
+            ::putenv(const_cast<char*>(env_[0].c_str()));
+            std::vector<std::string> args = extra;
+            args.push_back((dir_ / "in.txt").string());
+            args.push_back((dir_ / "out.txt").string());
+            std::vector<char*> argv{const_cast<char*>(TERVANO_CONVERTER)};
+            for (std::string& a : args)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            ::execv(TERVANO_CONVERTER, argv.data());
+            ::_exit(98);
+        }
+        ::close(slave);
+        std::string seen;
+        char buf[4096];
+        ssize_t n;
+        while ((n = ::read(master, buf, sizeof buf)) > 0) // ends with EIO once the child is gone
+            seen.append(buf, static_cast<size_t>(n));
+        int st = 0;
+        ::waitpid(pid, &st, 0);
+        ::close(master);
+        EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 0);
+        return seen;
+    };
+    const std::string shown = onTerminal({});
+    EXPECT_NE(shown.find("\rConversione: "), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Righe lette: 40000, convertite: 40000, rifiutate: 0"), std::string::npos);
+    const std::string quiet = onTerminal({"-q"});
+    EXPECT_EQ(quiet.find("Conversione"), std::string::npos) << quiet;
+    EXPECT_NE(quiet.find("Righe lette: 40000"), std::string::npos);
 }
