@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace tervano::files {
 
@@ -181,6 +182,18 @@ bool IsNumberField(std::string_view text, bool decimalComma, std::string& normal
             if (c == ',')
                 c = '.';
     return true;
+}
+
+TypedNumber ReadNumberField(std::string_view text) {
+    if (text.size() > 30 || text.find_first_of("EeDd") != std::string_view::npos)
+        return ReadTypedNumber(text);
+    if (!text.empty() && text[0] == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size())
+        return ReadTypedNumber(text);
+    return {value == 0.0 ? 0.0 : value, true};
 }
 
 Delimiter DetectDelimiter(const std::vector<std::string_view>& lines) {

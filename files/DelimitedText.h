@@ -1,5 +1,7 @@
 #pragma once
 
+#include "geodesy/TextNumbers.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +41,13 @@ bool IsCommentLine(std::string_view line);
 // On success `normalised` holds the text with a decimal comma made a point,
 // ready for the typed-number rule.
 bool IsNumberField(std::string_view text, bool decimalComma, std::string& normalised);
+
+// The value of a field IsNumberField accepted (its normalised text), by the
+// typed-number rule (ReadTypedNumber). A short field without exponent, the
+// common case, is read directly: the rule then comes down to the correctly
+// rounded double of the same decimal number, which cannot overflow or
+// underflow at that length; the rule's +0 for a negative zero is kept.
+TypedNumber ReadNumberField(std::string_view normalised);
 
 // The delimiter of the data lines among `lines` (comments and blank lines
 // are skipped): a tab, else a semicolon, that gives most lines the same number

@@ -137,7 +137,7 @@ private:
                        out);
                 return;
             }
-            numbers_[k] = ReadTypedNumber(scratch_);
+            numbers_[k] = ReadNumberField(scratch_);
         }
         if (std::optional<std::string> refused = converter_->convert(numbers_, results_)) {
             refuse(line, number, std::move(*refused), out);

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <random>
+
 using namespace tervano::files;
 
 namespace {
@@ -67,6 +71,46 @@ TEST(DelimitedText, NumberFieldsAndCommentLines) {
     EXPECT_TRUE(IsBlankLine(" \t "));
     EXPECT_TRUE(IsBlankLine(""));
     EXPECT_FALSE(IsBlankLine(";"));
+}
+
+TEST(DelimitedText, NumberFieldsReadAsTheTypedNumberRuleReadsThem) {
+    // Every accepted field gives the very double (and validity) of ReadTypedNumber.
+    std::vector<std::string> texts = {"0",
+                                      "-0",
+                                      "+0.0",
+                                      "-0.000",
+                                      ".5",
+                                      "5.",
+                                      "+41.5524399",
+                                      "-0.2",
+                                      "007.50",
+                                      "1E400",
+                                      "-1e-400",
+                                      "4.6D6",
+                                      "1e-5",
+                                      "123456789012345678901234567",
+                                      "0.1000000000000000055511151231257827021181583404541015625",
+                                      "9007199254740993",
+                                      "2.4703282292062327e-324",
+                                      "1.7976931348623157e308"};
+    std::mt19937_64 rng(5);
+    for (int i = 0; i < 20000; ++i) {
+        std::string t = rng() % 2 ? "-" : "";
+        const int digits = 1 + static_cast<int>(rng() % 20), point = static_cast<int>(rng() % (digits + 1));
+        for (int k = 0; k < digits; ++k) {
+            if (k == point)
+                t += '.';
+            t += static_cast<char>('0' + rng() % 10);
+        }
+        texts.push_back(t);
+    }
+    std::string n;
+    for (const std::string& t : texts) {
+        ASSERT_TRUE(IsNumberField(t, false, n)) << t;
+        const tervano::TypedNumber fast = ReadNumberField(n), rule = tervano::ReadTypedNumber(n);
+        EXPECT_EQ(fast.valid, rule.valid) << t;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(fast.value), std::bit_cast<std::uint64_t>(rule.value)) << t;
+    }
 }
 
 TEST(DelimitedText, DetectsTheDelimiterOfTheDataLines) {
