@@ -185,8 +185,11 @@ bool IsNumberField(std::string_view text, bool decimalComma, std::string& normal
 }
 
 TypedNumber ReadNumberField(std::string_view text) {
-    if (text.size() > 30 || text.find_first_of("EeDd") != std::string_view::npos)
+    if (text.size() > 30)
         return ReadTypedNumber(text);
+    for (char c : text)
+        if (c == 'E' || c == 'e' || c == 'D' || c == 'd')
+            return ReadTypedNumber(text);
     if (!text.empty() && text[0] == '+')
         text.remove_prefix(1);
     double value = 0;

@@ -192,17 +192,20 @@ public:
     }
 
     // Waits for the result of chunk `sequence` and hands it over.
-    void take(std::uint64_t sequence, ChunkResult& result) {
+    // `spare` gets the chunk's input storage back, for reading another block into.
+    void take(std::uint64_t sequence, ChunkResult& result, std::string& spare) {
         std::unique_lock lock(mutex_);
         Slot& slot = slots_[sequence % slots_.size()];
         resultReady_.wait(lock, [&] { return slot.done; });
         std::swap(result, slot.result);
+        std::swap(spare, slot.input);
         slot.done = false;
     }
 
 private:
     struct Slot {
         ChunkResult result;
+        std::string input;
         bool done = false;
     };
 
@@ -223,6 +226,7 @@ private:
                 std::lock_guard lock(mutex_);
                 Slot& slot = slots_[chunk.sequence % slots_.size()];
                 std::swap(slot.result, result);
+                slot.input = std::move(chunk.data);
                 slot.done = true;
             }
             resultReady_.notify_all();
@@ -244,7 +248,8 @@ public:
 
     // The next block of whole lines; false at the end of the input or on an error.
     bool next(Chunk& chunk) {
-        chunk.data = std::move(carry_);
+        // The block's storage may come from an earlier block: its capacity is kept.
+        chunk.data.assign(carry_);
         carry_.clear();
         for (;;) {
             if (atEnd_) {
@@ -458,6 +463,7 @@ RunOutcome ConvertStream(std::FILE* in, std::FILE* out, const RowConverter& conv
     first.sequence = submitted++;
     pool.submit(std::move(first));
     ChunkResult result;
+    std::string spare;
     while (more || written < submitted) {
         if (observer.cancelled()) {
             outcome.cancelled = true;
@@ -465,6 +471,8 @@ RunOutcome ConvertStream(std::FILE* in, std::FILE* out, const RowConverter& conv
         }
         if (more && submitted - written < ring) {
             Chunk chunk;
+            chunk.data = std::move(spare);
+            spare.clear();
             if (reader.next(chunk)) {
                 chunk.sequence = submitted++;
                 pool.submit(std::move(chunk));
@@ -477,7 +485,7 @@ RunOutcome ConvertStream(std::FILE* in, std::FILE* out, const RowConverter& conv
             }
             continue;
         }
-        pool.take(written++, result);
+        pool.take(written++, result, spare);
         outcome.summary.read += result.rows;
         outcome.summary.converted += result.converted;
         outcome.summary.refused += result.refused.size();
