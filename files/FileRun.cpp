@@ -512,6 +512,11 @@ bool OutputFile::open(const std::string& path, std::string& error) {
         stream_ = stdout;
         return true;
     }
+    struct stat target {};
+    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
+        error = "Il file di uscita \"" + path + "\" è una cartella";
+        return false;
+    }
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
