@@ -96,7 +96,7 @@ const std::string Header =
 
 } // namespace
 
-TEST(FileRun, TheOverviewExampleAsAFileRow) {
+TEST(FileRun, TheWorkedExampleAsAFileRow) {
     // 41°50' N, 0°20' W of Monte Mario in ROMA40, typed in notation 1: zone Est,
     // and zone Ovest too since the point lies in the overlap band.
     const Converted r = Convert("P1;41.5;-0.2\n");
