@@ -1,0 +1,367 @@
+#include "files/CommandLine.h"
+
+#include "files/GeoToPlaneRows.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace tervano::files {
+
+namespace {
+
+struct ConversionEntry {
+    Conversion conversion;
+    const char* name;
+};
+constexpr ConversionEntry Conversions[] = {
+    {Conversion::GeoToPlane, "geo-piane"},
+    {Conversion::PlaneToGeo, "piane-geo"},
+    {Conversion::GeoToCartesian, "geo-cart"},
+    {Conversion::CartesianToGeo, "cart-geo"},
+    {Conversion::SingleZoneGeoToPlane, "fuso-geo-piane"},
+    {Conversion::SingleZonePlaneToGeo, "fuso-piane-geo"},
+    {Conversion::SystemChangeGeographic, "sistemi-geo"},
+    {Conversion::SystemChangePlane, "sistemi-piane"},
+    {Conversion::CadastreToGaussBoaga, "catasto-gb"},
+    {Conversion::GaussBoagaToCadastre, "gb-catasto"},
+};
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::optional<System> SystemFromName(std::string_view name) {
+    const std::string n = Lower(name);
+    if (n == "roma40")
+        return System::ROMA40;
+    if (n == "ed50")
+        return System::ED50;
+    if (n == "wgs84")
+        return System::WGS84;
+    return std::nullopt;
+}
+
+// "appartenenza" gives the zone of membership (nothing in `zone`).
+bool ZoneFromName(std::string_view name, std::optional<PlaneZone>& zone) {
+    const std::string n = Lower(name);
+    static constexpr struct {
+        const char* name;
+        PlaneZone zone;
+    } zones[] = {{"ovest", PlaneZone::GBOvest},
+                 {"est", PlaneZone::GBEst},
+                 {"32", PlaneZone::UTM32},
+                 {"33", PlaneZone::UTM33},
+                 {"34", PlaneZone::UTM34}};
+    if (n == "appartenenza") {
+        zone.reset();
+        return true;
+    }
+    for (const auto& z : zones)
+        if (n == z.name) {
+            zone = z.zone;
+            return true;
+        }
+    return false;
+}
+
+std::optional<int> PositiveInteger(std::string_view s) {
+    int v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size() || v < 0 || v > 100000)
+        return std::nullopt;
+    return v;
+}
+
+} // namespace
+
+const char* ConversionName(Conversion c) {
+    for (const ConversionEntry& e : Conversions)
+        if (e.conversion == c)
+            return e.name;
+    return "";
+}
+
+std::optional<Conversion> ConversionFromName(std::string_view name) {
+    const std::string n = Lower(name);
+    for (const ConversionEntry& e : Conversions)
+        if (n == e.name)
+            return e.conversion;
+    return std::nullopt;
+}
+
+std::unique_ptr<RowConverter> MakeRowConverter(const ConversionOptions& o, std::string& error) {
+    PageSettings settings;
+    settings.angleUnit = o.angleUnit;
+    settings.longitudeOrigin = o.longitudeOrigin;
+    settings.decimalPoint = ".";
+    switch (o.conversion) {
+    case Conversion::GeoToPlane: {
+        if (o.zone) {
+            const bool gaussBoaga = *o.zone == PlaneZone::GBOvest || *o.zone == PlaneZone::GBEst;
+            if (gaussBoaga != (o.system == System::ROMA40)) {
+                error = o.system == System::ROMA40 ? "Il sistema ROMA40 ha i fusi ovest ed est"
+                                                   : "I sistemi ED50 e WGS84 hanno i fusi 32, 33 e 34";
+                return nullptr;
+            }
+        }
+        return std::make_unique<GeoToPlaneRows>(settings, o.system, o.zone);
+    }
+    default:
+        error = std::string("La conversione \"") + ConversionName(o.conversion) +
+                "\" non è ancora disponibile per i file";
+        return nullptr;
+    }
+}
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            const StoredSettings& stored, std::string& error) {
+    CommandLine cl;
+    cl.conversion.angleUnit = stored.angleUnit;
+    cl.conversion.longitudeOrigin = stored.longitudeOrigin;
+    std::vector<std::string> files;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string option = args[i];
+        std::string value;
+        bool inlineValue = false;
+        if (option.rfind("--", 0) == 0 && option.find('=') != std::string::npos) {
+            value = option.substr(option.find('=') + 1);
+            option = option.substr(0, option.find('='));
+            inlineValue = true;
+        }
+        auto takeValue = [&]() -> bool {
+            if (inlineValue)
+                return true;
+            if (i + 1 >= args.size()) {
+                error = "L'opzione " + option + " richiede un valore";
+                return false;
+            }
+            value = args[++i];
+            return true;
+        };
+        auto is = [&](const char* shortName, const char* longName) {
+            return (shortName != nullptr && option == shortName) || option == longName;
+        };
+
+        if (option == "-" || option.empty() || option[0] != '-') {
+            files.push_back(option);
+            continue;
+        }
+        if (option == "--") {
+            for (++i; i < args.size(); ++i)
+                files.push_back(args[i]);
+            break;
+        }
+        if (is("-h", "--aiuto") || option == "--help") {
+            cl.help = true;
+            return cl;
+        }
+        if (is("-q", "--silenzioso")) {
+            cl.quiet = true;
+            continue;
+        }
+        static const char* const valueOptions[] = {"-c",
+                                                   "--conversione",
+                                                   "-s",
+                                                   "--sistema",
+                                                   "-f",
+                                                   "--fuso",
+                                                   "-n",
+                                                   "--notazione",
+                                                   "-l",
+                                                   "--longitudini",
+                                                   "-d",
+                                                   "--delimitatore",
+                                                   "--intestazione",
+                                                   "--nome",
+                                                   "--colonne",
+                                                   "--asse-x",
+                                                   "--meridiano",
+                                                   "--falso-est",
+                                                   "--scala",
+                                                   "--sistema-arrivo",
+                                                   "--centro"};
+        bool known = false;
+        for (const char* name : valueOptions)
+            known = known || option == name;
+        if (!known) {
+            error = "Opzione sconosciuta: " + option;
+            return std::nullopt;
+        }
+        if (!takeValue())
+            return std::nullopt;
+        if (is("-c", "--conversione")) {
+            const auto c = ConversionFromName(value);
+            if (!c) {
+                error = "Conversione sconosciuta: \"" + value + "\"";
+                return std::nullopt;
+            }
+            cl.conversion.conversion = *c;
+        } else if (is("-s", "--sistema")) {
+            const auto s = SystemFromName(value);
+            if (!s) {
+                error = "Sistema sconosciuto: \"" + value + "\" (roma40, ed50, wgs84)";
+                return std::nullopt;
+            }
+            cl.conversion.system = *s;
+        } else if (is("-f", "--fuso")) {
+            if (!ZoneFromName(value, cl.conversion.zone)) {
+                error = "Fuso sconosciuto: \"" + value + "\" (appartenenza, ovest, est, 32, 33, 34)";
+                return std::nullopt;
+            }
+        } else if (is("-n", "--notazione")) {
+            const auto n = PositiveInteger(value);
+            if (!n || *n < 1 || *n > 4) {
+                error = "Notazione degli angoli non valida: \"" + value + "\" (da 1 a 4)";
+                return std::nullopt;
+            }
+            cl.conversion.angleUnit = *n;
+        } else if (is("-l", "--longitudini")) {
+            const std::string v = Lower(value);
+            if (v == "montemario")
+                cl.conversion.longitudeOrigin = 1;
+            else if (v == "greenwich")
+                cl.conversion.longitudeOrigin = 2;
+            else {
+                error = "Origine delle longitudini non valida: \"" + value + "\" (montemario, greenwich)";
+                return std::nullopt;
+            }
+        } else if (is("-d", "--delimitatore")) {
+            const auto d = DelimiterFromName(Lower(value));
+            if (!d) {
+                error = "Delimitatore sconosciuto: \"" + value + "\" (tab, puntoevirgola, virgola, spazi)";
+                return std::nullopt;
+            }
+            cl.layout.delimiter = *d;
+        } else if (option == "--intestazione") {
+            const std::string v = Lower(value);
+            if (v == "si" || v == "sì")
+                cl.layout.header = HeaderMode::Yes;
+            else if (v == "no")
+                cl.layout.header = HeaderMode::No;
+            else if (v == "auto")
+                cl.layout.header = HeaderMode::Auto;
+            else {
+                error = "Valore di --intestazione non valido: \"" + value + "\" (si, no, auto)";
+                return std::nullopt;
+            }
+        } else if (option == "--nome") {
+            const auto n = PositiveInteger(value);
+            if (!n) {
+                error = "Colonna del nome non valida: \"" + value + "\"";
+                return std::nullopt;
+            }
+            cl.layout.nameColumn = *n;
+        } else if (option == "--colonne") {
+            cl.layout.coordinateColumns.clear();
+            size_t start = 0;
+            for (;;) {
+                const size_t comma = value.find(',', start);
+                const std::string_view part = std::string_view(value).substr(
+                    start, comma == std::string::npos ? std::string::npos : comma - start);
+                const auto n = PositiveInteger(part);
+                if (!n || *n < 1) {
+                    error = "Colonne delle coordinate non valide: \"" + value + "\"";
+                    return std::nullopt;
+                }
+                cl.layout.coordinateColumns.push_back(*n);
+                if (comma == std::string::npos)
+                    break;
+                start = comma + 1;
+            }
+        } else if (option == "--asse-x") {
+            cl.conversion.xAxis = Lower(value);
+        } else if (option == "--meridiano") {
+            cl.conversion.meridian = value;
+        } else if (option == "--falso-est") {
+            cl.conversion.falseEast = value;
+        } else if (option == "--scala") {
+            cl.conversion.scale = value;
+        } else if (option == "--sistema-arrivo") {
+            cl.conversion.targetSystem = Lower(value);
+        } else if (option == "--centro") {
+            cl.conversion.centre = value;
+        }
+    }
+    const std::vector<int>& columns = cl.layout.coordinateColumns;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i] == cl.layout.nameColumn ||
+            std::find(columns.begin(), columns.begin() + static_cast<std::ptrdiff_t>(i), columns[i]) !=
+                columns.begin() + static_cast<std::ptrdiff_t>(i)) {
+            error = "Colonne delle coordinate non valide: ogni colonna una volta sola, e non quella del nome";
+            return std::nullopt;
+        }
+    }
+    if (files.size() != 2) {
+        error = files.size() < 2 ? "Indicare il file di ingresso e il file di uscita"
+                                 : "Troppi file indicati: \"" + files[2] + "\"";
+        return std::nullopt;
+    }
+    cl.input = files[0];
+    cl.output = files[1];
+    return cl;
+}
+
+std::string HelpText() {
+    return R"(Uso: tervano1-converti [OPZIONI] INGRESSO USCITA
+
+Converte i punti di un file di testo delimitato, una riga per punto, con le
+stesse regole, gli stessi controlli e gli stessi messaggi delle finestre di
+Tervano1. INGRESSO e USCITA sono file; "-" indica lo standard input o lo
+standard output. Il file di uscita ripete ogni riga del file di ingresso e vi
+aggiunge le colonne dei risultati e una colonna "Esito" ("OK" oppure il
+messaggio che spiega perché il punto non è stato convertito). Le righe di
+commento (che iniziano con #) e le righe vuote sono copiate come sono.
+
+Conversione:
+  -c, --conversione NOME  geo-piane (predefinita): da geografiche a piane
+                          (piane-geo, geo-cart, cart-geo, fuso-geo-piane,
+                          fuso-piane-geo, sistemi-geo, sistemi-piane,
+                          catasto-gb e gb-catasto non sono ancora
+                          disponibili per i file)
+  -s, --sistema NOME      roma40 (predefinito), ed50, wgs84
+  -f, --fuso NOME         appartenenza (predefinito: il fuso di appartenenza,
+                          con il fuso di sovrapposizione nelle colonne
+                          aggiunte quando il punto è nella fascia comune),
+                          oppure un fuso scelto: ovest, est (ROMA40),
+                          32, 33, 34 (ED50, WGS84)
+  -n, --notazione N       notazione degli angoli: 1 Sessagesimali
+                          (gg.ppssdddd), 2 Sessadecimali, 3 Centesimali,
+                          4 Gradi Primi Decimi di primo (gg.ppdddddd);
+                          predefinita: quella delle impostazioni di Tervano1
+  -l, --longitudini NOME  origine delle longitudini ROMA40: montemario o
+                          greenwich; predefinita: quella delle impostazioni
+  --asse-x, --meridiano, --falso-est, --scala, --sistema-arrivo, --centro
+                          scelte delle altre conversioni
+
+File:
+  -d, --delimitatore NOME tab, puntoevirgola, virgola, spazi (predefinito:
+                          rilevato dalle prime righe)
+  --intestazione VALORE   si, no, auto (predefinito: la prima riga è
+                          un'intestazione quando le sue colonne delle
+                          coordinate non contengono numeri)
+  --nome N                colonna del nome del punto (predefinita 1;
+                          0: nessuna)
+  --colonne N,M           colonne delle coordinate, nell'ordine della
+                          conversione (predefinite: le prime colonne dopo
+                          quella del nome); le altre colonne sono copiate
+  -q, --silenzioso        nessun avanzamento sullo standard error
+  -h, --aiuto             questo aiuto
+
+I numeri si scrivono come nelle finestre (la virgola decimale è accettata
+quando il delimitatore non è la virgola); i risultati sono scritti come
+numeri nella notazione scelta (41°55'24.399'' diventa 41.5524399 in
+notazione 1), le lunghezze al millimetro.
+
+Uscita: 0 tutte le righe convertite, 1 alcune righe rifiutate,
+2 errore di uso o di file.
+
+Esempio:
+  tervano1-converti -s roma40 -n 1 punti.txt punti_gb.txt
+)";
+}
+
+} // namespace tervano::files

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "files/FileRun.h"
+#include "files/RowConverter.h"
+#include "files/SettingsText.h"
+#include "geodesy/ReferenceSystems.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The options of the file converter: which conversion with which choices,
+// and how the file is laid out. Parsed from the command line; the converter
+// for a row is made from the conversion's options.
+namespace tervano::files {
+
+enum class Conversion {
+    GeoToPlane,             // "geo-piane"
+    PlaneToGeo,             // "piane-geo"
+    GeoToCartesian,         // "geo-cart"
+    CartesianToGeo,         // "cart-geo"
+    SingleZoneGeoToPlane,   // "fuso-geo-piane"
+    SingleZonePlaneToGeo,   // "fuso-piane-geo"
+    SystemChangeGeographic, // "sistemi-geo"
+    SystemChangePlane,      // "sistemi-piane"
+    CadastreToGaussBoaga,   // "catasto-gb"
+    GaussBoagaToCadastre,   // "gb-catasto"
+};
+
+const char* ConversionName(Conversion c);
+std::optional<Conversion> ConversionFromName(std::string_view name);
+
+// The choices of a conversion, as the windows offer them. Those a
+// conversion does not take are ignored by it.
+struct ConversionOptions {
+    Conversion conversion = Conversion::GeoToPlane;
+    System system = System::ROMA40;
+    std::optional<PlaneZone> zone; // nothing: the zone of membership
+    int angleUnit = 1;             // 1..4
+    int longitudeOrigin = 1;       // 1 Monte Mario, 2 Greenwich (ROMA40 longitudes)
+    // Choices of the other conversions, kept as given until their rows are converted.
+    std::string xAxis;        // geographic <-> cartesian: "greenwich" or "montemario"
+    std::string meridian;     // single zone: central meridian (in the notation)
+    std::string falseEast;    // single zone: metres
+    std::string scale;        // single zone: scale factor
+    std::string targetSystem; // change of system: the system to convert to
+    std::string centre;       // cadastre: a centre of the table by name or number, or "lat,lon"
+};
+
+// The converter of rows for the options; nothing with a message when the
+// options do not make a conversion (a zone of another system, a conversion
+// not available yet).
+std::unique_ptr<RowConverter> MakeRowConverter(const ConversionOptions& o, std::string& error);
+
+struct CommandLine {
+    bool help = false;
+    std::string input, output; // "-": standard input or output
+    ConversionOptions conversion;
+    FileLayout layout;
+    bool quiet = false;
+};
+
+// Parses the arguments after the program's name; the notation and the
+// longitude origin default to `stored`. Nothing with an Italian message on
+// a usage error.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
+                                            const StoredSettings& stored, std::string& error);
+
+// The help the program prints for -h.
+std::string HelpText();
+
+} // namespace tervano::files

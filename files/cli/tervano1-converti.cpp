@@ -1,0 +1,147 @@
+// tervano1-converti: converts the points of a delimited text file with the
+// conversion pages of Tervano1. Messages and help are Italian.
+
+#include "files/CommandLine.h"
+#include "files/FileRun.h"
+#include "files/SettingsText.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using namespace tervano::files;
+
+namespace {
+
+// The temporary output file, removed by a signal that ends the run: the
+// handler may only use what is async-signal-safe, hence a fixed buffer.
+char g_temporary[4096];
+
+extern "C" void OnSignal(int sig) {
+    if (g_temporary[0] != '\0')
+        ::unlink(g_temporary);
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+}
+
+void RemoveTemporaryOnSignals(const std::string& path) {
+    if (path.size() >= sizeof g_temporary)
+        return;
+    std::memcpy(g_temporary, path.c_str(), path.size() + 1);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE})
+        std::signal(sig, OnSignal);
+}
+
+// Refused rows and, on a terminal, the progress on standard error.
+class ConsoleObserver : public RunObserver {
+public:
+    ConsoleObserver(bool showProgress, long long inputSize) : show_(showProgress), size_(inputSize) {}
+
+    void refused(const RefusedRow& r) override {
+        clearProgress();
+        std::fprintf(stderr, "Riga %llu: %s\n", static_cast<unsigned long long>(r.line), r.status.c_str());
+    }
+
+    void progress(std::uint64_t bytes, std::uint64_t rows) override {
+        if (!show_)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::milliseconds(200))
+            return;
+        last_ = now;
+        if (size_ > 0)
+            std::fprintf(stderr, "\rConversione: %3d%%  (%llu righe)",
+                         static_cast<int>(100.0 * static_cast<double>(bytes) / static_cast<double>(size_)),
+                         static_cast<unsigned long long>(rows));
+        else
+            std::fprintf(stderr, "\rConversione: %llu righe", static_cast<unsigned long long>(rows));
+        std::fflush(stderr);
+        shown_ = true;
+    }
+
+    void clearProgress() {
+        if (shown_) {
+            std::fputs("\r\033[K", stderr);
+            shown_ = false;
+        }
+    }
+
+private:
+    bool show_;
+    long long size_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point last_{};
+};
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "tervano1-converti: %s\nPer l'aiuto: tervano1-converti --aiuto\n", message.c_str());
+    return 2;
+}
+
+int FileError(const std::string& message) {
+    std::fprintf(stderr, "tervano1-converti: %s\n", message.c_str());
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const StoredSettings stored = ReadStoredSettings(SettingsFilePath());
+    std::string error;
+    const std::optional<CommandLine> cl = ParseCommandLine(args, stored, error);
+    if (!cl)
+        return UsageError(error);
+    if (cl->help) {
+        std::fputs(HelpText().c_str(), stdout);
+        return 0;
+    }
+    const std::unique_ptr<RowConverter> converter = MakeRowConverter(cl->conversion, error);
+    if (!converter)
+        return UsageError(error);
+    if (!cl->layout.coordinateColumns.empty() &&
+        cl->layout.coordinateColumns.size() != converter->inputs().size())
+        return UsageError(ColumnCountMessage(*converter));
+
+    if (cl->input != "-" && cl->output != "-" && SameFile(cl->input, cl->output))
+        return FileError("Il file di uscita non può essere il file di ingresso");
+    std::FILE* in = stdin;
+    long long inputSize = 0;
+    if (cl->input != "-") {
+        in = std::fopen(cl->input.c_str(), "rb");
+        if (in == nullptr)
+            return FileError("Impossibile aprire il file di ingresso \"" + cl->input +
+                             "\": " + ErrorText(errno));
+        if (std::fseek(in, 0, SEEK_END) == 0) {
+            inputSize = std::ftell(in);
+            std::rewind(in);
+        }
+    }
+    OutputFile out;
+    if (!out.open(cl->output, error))
+        return FileError(error);
+    RemoveTemporaryOnSignals(out.temporaryPath());
+
+    ConsoleObserver observer(!cl->quiet && ::isatty(STDERR_FILENO) != 0, inputSize);
+    const RunOutcome outcome = ConvertStream(in, out.stream(), *converter, cl->layout, observer);
+    observer.clearProgress();
+    if (in != stdin)
+        std::fclose(in);
+    if (!outcome.error.empty()) {
+        out.discard();
+        return FileError(outcome.error);
+    }
+    if (!out.commit(error))
+        return FileError(error);
+    g_temporary[0] = '\0';
+
+    const RunSummary& s = outcome.summary;
+    std::fprintf(stderr, "Righe lette: %llu, convertite: %llu, rifiutate: %llu\n",
+                 static_cast<unsigned long long>(s.read), static_cast<unsigned long long>(s.converted),
+                 static_cast<unsigned long long>(s.refused));
+    return s.refused == 0 ? 0 : 1;
+}

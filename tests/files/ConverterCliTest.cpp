@@ -1,0 +1,307 @@
+// The command-line converter run as a program, as a user runs it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <pty.h>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+    int status = -1; // exit status, or -signal
+    std::string out, err;
+};
+
+std::string ReadFd(int fd) {
+    std::string s;
+    char buf[4096];
+    ssize_t n;
+    while ((n = ::read(fd, buf, sizeof buf)) > 0)
+        s.append(buf, static_cast<size_t>(n));
+    return s;
+}
+
+struct Options {
+    std::string input;            // written to standard input
+    std::vector<std::string> env; // NAME=value added
+    uid_t uid = 0;                // run as this user when not 0
+};
+
+// Runs the converter; standard output and error are collected through files
+// so that a large output cannot block the child.
+Result RunConverter(const std::vector<std::string>& args, const Options& o = {}) {
+    char outName[] = "/tmp/tervano-cli-out-XXXXXX", errName[] = "/tmp/tervano-cli-err-XXXXXX";
+    const int outFd = ::mkstemp(outName), errFd = ::mkstemp(errName);
+    int in[2];
+    EXPECT_EQ(::pipe(in), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(in[0], 0);
+        ::dup2(outFd, 1);
+        ::dup2(errFd, 2);
+        ::close(in[1]);
+        for (const std::string& e : o.env)
+            ::putenv(const_cast<char*>(e.c_str()));
+        if (o.uid != 0 && ::setuid(o.uid) != 0)
+            ::_exit(99);
+        std::vector<char*> argv{const_cast<char*>(TERVANO_CONVERTER)};
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(TERVANO_CONVERTER, argv.data());
+        ::_exit(98);
+    }
+    ::close(in[0]);
+    size_t done = 0;
+    while (done < o.input.size()) {
+        const ssize_t n = ::write(in[1], o.input.data() + done, o.input.size() - done);
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    ::close(in[1]);
+    int st = 0;
+    ::waitpid(pid, &st, 0);
+    Result r;
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -WTERMSIG(st);
+    ::lseek(outFd, 0, SEEK_SET);
+    ::lseek(errFd, 0, SEEK_SET);
+    r.out = ReadFd(outFd);
+    r.err = ReadFd(errFd);
+    ::close(outFd);
+    ::close(errFd);
+    ::unlink(outName);
+    ::unlink(errName);
+    return r;
+}
+
+std::string Slurp(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Spit(const fs::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+class ConverterCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("tervano-cli-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        // A settings file of our own, so the user's does not change the notation.
+        Spit(dir_ / "Tervano1.ini", "1\r\n1\r\n");
+        env_ = {"TERVANO1_INI=" + (dir_ / "Tervano1.ini").string()};
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::all, ec);
+        fs::remove_all(dir_, ec);
+    }
+    // Files in the folder other than those named.
+    std::vector<std::string> Others(std::initializer_list<std::string> known) const {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(dir_)) {
+            const std::string name = e.path().filename().string();
+            if (std::find(known.begin(), known.end(), name) == known.end())
+                out.push_back(name);
+        }
+        return out;
+    }
+    Options Opt(std::string input = {}) const {
+        Options o;
+        o.input = std::move(input);
+        o.env = env_;
+        return o;
+    }
+    fs::path dir_;
+    std::vector<std::string> env_;
+};
+
+} // namespace
+
+TEST_F(ConverterCli, ExitStatusSummaryAndStandardStreams) {
+    Spit(dir_ / "in.txt", "Nome\tLat\tLon\nP1\t41.5\t-0.2\nP2\t45\t1\n");
+    Result r = RunConverter({(dir_ / "in.txt").string(), (dir_ / "out.txt").string()}, Opt());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "Righe lette: 2, convertite: 2, rifiutate: 0\n");
+    EXPECT_EQ(r.out, "");
+    const std::string converted = Slurp(dir_ / "out.txt");
+    EXPECT_EQ(converted.substr(0, converted.find('\n')),
+              "Nome\tLat\tLon\tNord\tEst\tFuso\tNord sovrapposizione\tEst sovrapposizione\t"
+              "Fuso sovrapposizione\tEsito");
+    EXPECT_TRUE(Others({"in.txt", "out.txt", "Tervano1.ini"}).empty());
+
+    // Standard input to standard output; refused rows on standard error with their line.
+    r = RunConverter({"-", "-"}, Opt("P1;41.5;-0.2\nP2;50;1\nP3;x;1\n"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Riga 2: VALORE DELLA LATITUDINE NON AMMISSIBILE PER IL SISTEMA INDICATO\n"
+                     "Riga 3: VALORE NON NUMERICO NELLA COLONNA 2 (LATITUDINE)\n"
+                     "Righe lette: 3, convertite: 1, rifiutate: 2\n");
+    EXPECT_NE(r.out.find("P1;41.5;-0.2;4635367.029;2280758.619;Est;"), std::string::npos);
+
+    // The notation comes from the settings file unless given: 41.5 in grads is 37.35°.
+    Spit(dir_ / "Tervano1.ini", "3\r\n1\r\n");
+    const Result grads = RunConverter({"-", "-"}, Opt("P1;41.5;-0.2\n"));
+    const Result given = RunConverter({"-n", "3", "-", "-"}, Opt("P1;41.5;-0.2\n"));
+    EXPECT_EQ(grads.status, 0);
+    EXPECT_EQ(grads.out, given.out);
+    EXPECT_EQ(grads.out.find("4635367.029"), std::string::npos);
+
+    // Usage errors: status 2, a message and where the help is.
+    r = RunConverter({"-n", "7", "a", "b"}, Opt());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "tervano1-converti: Notazione degli angoli non valida: \"7\" (da 1 a 4)\n"
+                     "Per l'aiuto: tervano1-converti --aiuto\n");
+    r = RunConverter({"--aiuto"}, Opt());
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("Uso: tervano1-converti"), std::string::npos);
+    r = RunConverter({(dir_ / "manca.txt").string(), (dir_ / "out2.txt").string()}, Opt());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("file o cartella inesistente"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(dir_ / "out2.txt"));
+}
+
+TEST_F(ConverterCli, InputAndOutputTheSameFileIsRefused) {
+    Spit(dir_ / "in.txt", "P1;41.5;-0.2\n");
+    fs::create_symlink(dir_ / "in.txt", dir_ / "link.txt");
+    const Result r = RunConverter({(dir_ / "in.txt").string(), (dir_ / "link.txt").string()}, Opt());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "tervano1-converti: Il file di uscita non può essere il file di ingresso\n");
+    EXPECT_EQ(Slurp(dir_ / "in.txt"), "P1;41.5;-0.2\n");
+}
+
+TEST_F(ConverterCli, AnUnwritableOutputFolderIsAFileError) {
+    Spit(dir_ / "in.txt", "P1;41.5;-0.2\n");
+    fs::create_directory(dir_ / "chiusa");
+    Spit(dir_ / "chiusa" / "out.txt", "precedente\n");
+    // Readable by anyone, writable by no one; as root the run is made as another user.
+    fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir_ / "in.txt", fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read |
+                                         fs::perms::group_read);
+    fs::permissions(dir_ / "Tervano1.ini", fs::perms::owner_read | fs::perms::others_read);
+    fs::permissions(dir_ / "chiusa", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                         fs::perms::others_exec | fs::perms::group_read |
+                                         fs::perms::group_exec);
+    Options o = Opt();
+    if (::geteuid() == 0)
+        o.uid = 65534;
+    const Result r = RunConverter({(dir_ / "in.txt").string(), (dir_ / "chiusa" / "out.txt").string()}, o);
+    if (o.uid != 0 && (r.status == 98 || r.status == 99))
+        GTEST_SKIP() << "the converter cannot be run as another user from this build folder";
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "tervano1-converti: Impossibile scrivere nella cartella \"" +
+                         (dir_ / "chiusa").string() + "/\" del file di uscita: permesso negato\n");
+    EXPECT_EQ(Slurp(dir_ / "chiusa" / "out.txt"), "precedente\n");
+    // A folder as the output file.
+    const Result folder = RunConverter({(dir_ / "in.txt").string(), (dir_ / "chiusa").string()}, Opt());
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_EQ(folder.err,
+              "tervano1-converti: Il file di uscita \"" + (dir_ / "chiusa").string() + "\" è una cartella\n");
+    // A folder that does not exist.
+    const Result missing =
+        RunConverter({(dir_ / "in.txt").string(), (dir_ / "manca" / "out.txt").string()}, Opt());
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("file o cartella inesistente"), std::string::npos) << missing.err;
+}
+
+TEST_F(ConverterCli, AnInterruptedRunLeavesThePreviousOutputAndNoTemporaryFile) {
+    for (int sig : {SIGINT, SIGTERM}) {
+        Spit(dir_ / "out.txt", "risultato precedente\n");
+        int in[2];
+        ASSERT_EQ(::pipe(in), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(in[0], 0);
+            ::close(in[1]);
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, 2);
+            ::putenv(const_cast<char*>(env_[0].c_str()));
+            const std::string out = (dir_ / "out.txt").string();
+            ::execl(TERVANO_CONVERTER, TERVANO_CONVERTER, "-q", "-", out.c_str(), nullptr);
+            ::_exit(98);
+        }
+        ::close(in[0]);
+        // Rows arrive; the run is under way once its temporary file exists.
+        const std::string rows = "P1;41.5;-0.2\nP2;45;1\n";
+        ASSERT_EQ(::write(in[1], rows.data(), rows.size()), static_cast<ssize_t>(rows.size()));
+        bool started = false;
+        for (int i = 0; i < 1000 && !started; ++i) {
+            started = Others({"out.txt", "Tervano1.ini"}).size() == 1;
+            if (!started)
+                ::usleep(10000);
+        }
+        ASSERT_TRUE(started);
+        ::kill(pid, sig);
+        int st = 0;
+        ::waitpid(pid, &st, 0);
+        ::close(in[1]);
+        EXPECT_TRUE(WIFSIGNALED(st));
+        EXPECT_EQ(WTERMSIG(st), sig);
+        EXPECT_EQ(Slurp(dir_ / "out.txt"), "risultato precedente\n");
+        EXPECT_TRUE(Others({"out.txt", "Tervano1.ini"}).empty());
+    }
+}
+
+TEST_F(ConverterCli, ProgressOnlyOnATerminalAndNotWhenQuiet) {
+    std::string rows;
+    for (int i = 0; i < 40000; ++i)
+        rows += "P" + std::to_string(i) + ";41.5;-0.2\n";
+    Spit(dir_ / "in.txt", rows);
+    // Standard error on a terminal: the progress, then the summary on a cleared line.
+    auto onTerminal = [&](std::vector<std::string> extra) {
+        int master = -1, slave = -1;
+        EXPECT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(master);
+            ::dup2(slave, 2);
+            ::putenv(const_cast<char*>(env_[0].c_str()));
+            std::vector<std::string> args = extra;
+            args.push_back((dir_ / "in.txt").string());
+            args.push_back((dir_ / "out.txt").string());
+            std::vector<char*> argv{const_cast<char*>(TERVANO_CONVERTER)};
+            for (std::string& a : args)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            ::execv(TERVANO_CONVERTER, argv.data());
+            ::_exit(98);
+        }
+        ::close(slave);
+        std::string seen;
+        char buf[4096];
+        ssize_t n;
+        while ((n = ::read(master, buf, sizeof buf)) > 0) // ends with EIO once the child is gone
+            seen.append(buf, static_cast<size_t>(n));
+        int st = 0;
+        ::waitpid(pid, &st, 0);
+        ::close(master);
+        EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 0);
+        return seen;
+    };
+    const std::string shown = onTerminal({});
+    EXPECT_NE(shown.find("\rConversione: "), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Righe lette: 40000, convertite: 40000, rifiutate: 0"), std::string::npos);
+    const std::string quiet = onTerminal({"-q"});
+    EXPECT_EQ(quiet.find("Conversione"), std::string::npos) << quiet;
+    EXPECT_NE(quiet.find("Righe lette: 40000"), std::string::npos);
+}
