@@ -179,8 +179,22 @@ void CoordinateField::changeNotation(int unit, double shift) {
 }
 
 void CoordinateField::pasteNumber(double v) {
+    if (kind_ == Kind::Angle || kind_ == Kind::FixedSexagesimal || !std::isfinite(v)) {
+        edit_->setText(QString::fromStdString(tervano::PasteText(v)));
+        commit();
+        return;
+    }
+    // The record's value itself is kept; the edit box shows it in its plain
+    // form (fifteen digits) for the user to change, and is read only if changed.
+    committing_ = true;
     edit_->setText(QString::fromStdString(tervano::PasteText(v)));
-    commit();
+    typed_ = v;
+    valid_ = true;
+    degrees_ = v;
+    displayValue_ = v;
+    showDisplay(formatter_ ? formatter_(*this) : format(v, pattern_.isEmpty() ? defaultPattern() : pattern_));
+    committing_ = false;
+    emit committed();
 }
 
 bool CoordinateField::eventFilter(QObject* watched, QEvent* event) {

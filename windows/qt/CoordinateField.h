@@ -85,7 +85,8 @@ public:
     // typed in is read in the old notation and rewritten in the new one; an
     // empty one stays empty. Other kinds are left alone. Emits nothing.
     void changeNotation(int unit, double shift = 0);
-    // A number written into the edit box in its plain form and read back.
+    // A length pasted: written into the edit box in its plain form, the value
+    // itself kept (not read back from the fifteen digits written). Emits committed().
     void pasteNumber(double v);
     // The locale's rendering of a number through a digit pattern.
     static QString format(double value, const QString& pattern);

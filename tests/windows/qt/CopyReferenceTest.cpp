@@ -10,7 +10,9 @@
 #include "windows/qt/frmPiaGeo.h"
 #include "windows/qt/frmUnicoFuso.h"
 
+#include "geodesy/TextNumbers.h"
 #include "support/WindowFixture.h"
+#include "windows/qt/CoordinateField.h"
 
 #include <QTabWidget>
 
@@ -221,3 +223,25 @@ TEST_F(CopyReference, ChangeOfSystemTakesThePointsSystemAsSource) {
 }
 
 } // namespace
+
+// A pasted length keeps every bit of the copied value: the edit box shows it
+// in fifteen digits, but the value is not read back from them.
+TEST_F(CopyReference, PastedLengthsKeepTheCopiedValue) {
+    copyPlaneFromGeoPia("Option1_0", nullptr, "41.5", "-0.2");
+    const double north = m.CopiedCoordinates.North, east = m.CopiedCoordinates.East;
+    reopen<frmPiaGeo>();
+    click("Command5");
+    for (CoordinateField* f : current->findChildren<CoordinateField*>()) {
+        if (f->edit()->objectName() == QLatin1String("Text13")) {
+            EXPECT_EQ(f->value(), north);
+            EXPECT_EQ(f->edit()->text().toStdString(), tervano::PasteText(north));
+        }
+        if (f->edit()->objectName() == QLatin1String("Text14"))
+            EXPECT_EQ(f->value(), east);
+    }
+    // Changed by hand, the box is read again.
+    type("Text13", "4600000");
+    for (CoordinateField* f : current->findChildren<CoordinateField*>())
+        if (f->edit()->objectName() == QLatin1String("Text13"))
+            EXPECT_EQ(f->value(), 4600000.0);
+}
