@@ -253,6 +253,43 @@ TEST_F(PiaGeo, CopyAndPasteBetweenTheTwoWindows) {
     EXPECT_EQ(text("Text4"), east);
 }
 
+TEST_F(PiaGeo, OptionsFollowTheirCheckedStateHoweverItChanges) {
+    // Checked without a click (keyboard, accessibility): captions, description,
+    // zone choice and computation follow, and the shown result is dropped.
+    setAngleUnit(2);
+    reopen();
+    compute("4640000", "2520000");
+    ASSERT_TRUE(fake.messages.shown.empty());
+    ASSERT_FALSE(text("Text11").isEmpty());
+    ASSERT_TRUE(enabled("Command4"));
+    const QString roma40 = current->findChild<QLabel*>("Label7")->text();
+    option("Option1_2")->setChecked(true);
+    EXPECT_EQ(w->planePage().system(), tervano::System::WGS84);
+    EXPECT_EQ(frame("Frame3")->title(), "Coordinate Piane UTM-WGS84");
+    EXPECT_EQ(frame("Frame5")->title(), "Coordinate Geografiche WGS84");
+    EXPECT_FALSE(frame("Frame4")->isHidden());
+    EXPECT_NE(current->findChild<QLabel*>("Label7")->text(), roma40);
+    EXPECT_TRUE(current->findChild<QLabel*>("Label7")->text().startsWith(
+        QString::fromUtf8(tervano::PlaneSystemDescription(3)[0])));
+    EXPECT_TRUE(text("Text11").isEmpty());
+    EXPECT_FALSE(enabled("Command4"));
+    EXPECT_FALSE(enabled("Command6"));
+    option("Option4_1")->setChecked(true);
+    EXPECT_EQ(w->planePage().zone(), tervano::PlaneZone::UTM33);
+    type("Text14", "500000");
+    click("Command1");
+    ASSERT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(w->planePage().resultZone(), tervano::PlaneZone::UTM33);
+    EXPECT_EQ(text("Text12"), "15.00000000°"); // on the meridian of zone 33, not of 32
+    EXPECT_TRUE(enabled("Command4"));
+    // Back to ROMA40 by setChecked: its captions and no zone choice.
+    option("Option1_0")->setChecked(true);
+    EXPECT_EQ(frame("Frame3")->title(), "Coordinate Piane GAUSS BOAGA");
+    EXPECT_TRUE(frame("Frame4")->isHidden());
+    EXPECT_EQ(current->findChild<QLabel*>("Label7")->text(), roma40);
+    EXPECT_TRUE(text("Text12").isEmpty());
+}
+
 TEST_F(PiaGeo, LeavingWithAnOpenQueue) {
     compute("4640000", "2520000");
     click("Command6");
