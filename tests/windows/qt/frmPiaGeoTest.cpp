@@ -290,6 +290,29 @@ TEST_F(PiaGeo, OptionsFollowTheirCheckedStateHoweverItChanges) {
     EXPECT_TRUE(text("Text12").isEmpty());
 }
 
+TEST_F(PiaGeo, PrintedBlockRepeatsWhatTheWindowShows) {
+    // Greenwich longitudes, a point name with a comma, the zone found from East.
+    m.LongitudeOrigin = 2;
+    reopen();
+    compute("4640000", "2520000");
+    box("Text1")->setText(QStringLiteral("PT1, vertice"));
+    click("Command6");
+    const auto& doc = fake.printer.pending();
+    ASSERT_EQ(doc.size(), 8u + 1 + 7 + 1 + 2 + 6 + 2);
+    EXPECT_EQ(doc[3].text, "TRASFORMAZIONE COORDINATE DA PIANE A GEOGRAFICHE");
+    EXPECT_EQ(doc[8].text, "Sistema Geodetico di riferimento: ROMA40 (Sistema Nazionale)");
+    EXPECT_EQ(doc[17].text, "Punto: PT1, vertice");
+    EXPECT_EQ(doc[19].text, "Coordinate Piane GAUSS BOAGA: Fuso Est");
+    EXPECT_TRUE(doc[19].bold);
+    const QString gap(14, QLatin1Char(' '));
+    EXPECT_EQ(doc[20].text, "Nord: " + text("Text9") + gap + "Est: " + text("Text10"));
+    EXPECT_FALSE(doc[20].bold);
+    EXPECT_EQ(doc[22].text, "Coordinate Geografiche ROMA40  (Long. da Greenwich)");
+    EXPECT_EQ(doc[23].text, "Latitudine: " + text("Text11") + gap + "Longitudine: " + text("Text12"));
+    EXPECT_EQ(text("Text12"), "15° 00' 00.0000''");
+    EXPECT_EQ(doc[25].text, QString(62, QLatin1Char('_')));
+}
+
 TEST_F(PiaGeo, LeavingWithAnOpenQueue) {
     compute("4640000", "2520000");
     click("Command6");
