@@ -29,11 +29,11 @@ void SetRows(QGroupBox* frame, const std::array<CartesianWindow::RowLabel, 3>& l
 
 } // namespace
 
-CartesianWindow::CartesianWindow(Modulo1& model, QWidget* mainWindow, const QString& objectName,
-                                 const QString& caption, const Layout& layout, CartesianPage& page)
-    : ConversionWindow(model, mainWindow, objectName, caption), page_(page),
-      geographicInput_(layout.geographicInput), unitCaptionName_(layout.unitCaptionName) {
-    addPage(&page_);
+void CartesianWindow::buildFrames(const Layout& layout, CartesianPage& page) {
+    page_ = &page;
+    geographicInput_ = layout.geographicInput;
+    unitCaptionName_ = layout.unitCaptionName;
+    addPage(page_);
     system_ = makeSystemFrame(QStringLiteral("Frame1"));
 
     frame4_ = new QGroupBox(QStringLiteral("Posizione del piano XZ"), this);
@@ -81,12 +81,12 @@ CartesianWindow::CartesianWindow(Modulo1& model, QWidget* mainWindow, const QStr
     SetRows(frame3_, layout.resultLabels, {result_[0], result_[1], result_[2]});
 
     connectChoice(system_.group, [this](int id) {
-        page_.chooseSystem(static_cast<System>(id + 1));
+        page_->chooseSystem(static_cast<System>(id + 1));
         invalidateResult();
         showSystem();
     });
     connectChoice(option2_, [this](int id) {
-        page_.chooseAxis(id == 1 ? XAxis::ThroughGreenwich : XAxis::ThroughMonteMario);
+        page_->chooseAxis(id == 1 ? XAxis::ThroughGreenwich : XAxis::ThroughMonteMario);
         invalidateResult();
         updateGreenwichNotice();
     });
@@ -115,30 +115,30 @@ void CartesianWindow::loadDefaults() {
 }
 
 void CartesianWindow::updateGreenwichNotice() {
-    frame7_->setVisible(page_.greenwichNotice());
-    frame4_->setVisible(page_.showsAxisChoice());
-    frame5_->setVisible(page_.shiftsToGreenwichAxis());
+    frame7_->setVisible(page_->greenwichNotice());
+    frame4_->setVisible(page_->showsAxisChoice());
+    frame5_->setVisible(page_->shiftsToGreenwichAxis());
 }
 
 bool CartesianWindow::countsFromLongitudeOrigin(const CoordinateField* field) const {
-    return field->angleRole() == CoordinateField::AngleRole::Longitude && page_.system() == System::ROMA40;
+    return field->angleRole() == CoordinateField::AngleRole::Longitude && page_->system() == System::ROMA40;
 }
 
 void CartesianWindow::showSystem() {
     updateGreenwichNotice();
-    (geographicInput_ ? frame2_ : frame3_)->setTitle(QString::fromStdString(page_.geographicCaption()));
-    (geographicInput_ ? frame3_ : frame2_)->setTitle(QString::fromStdString(page_.cartesianCaption()));
-    setDescription(label7_, page_.description());
+    (geographicInput_ ? frame2_ : frame3_)->setTitle(QString::fromStdString(page_->geographicCaption()));
+    (geographicInput_ ? frame3_ : frame2_)->setTitle(QString::fromStdString(page_->cartesianCaption()));
+    setDescription(label7_, page_->description());
 }
 
 void CartesianWindow::showResult() {
-    const std::array<std::string, 3> texts = page_.resultTexts();
+    const std::array<std::string, 3> texts = page_->resultTexts();
     for (size_t i = 0; i < 3; ++i)
         result_[i]->setText(QString::fromStdString(texts[i]));
-    text10_->setText(QString::fromStdString(page_.greenwichLongitudeText()));
+    text10_->setText(QString::fromStdString(page_->greenwichLongitudeText()));
 }
 
 void CartesianWindow::showPastedReference() {
-    system_.options[size_t(Code(page_.system()) - 1)]->setChecked(true);
-    option2_->button(static_cast<int>(page_.axis()) - 1)->setChecked(true);
+    system_.options[size_t(Code(page_->system()) - 1)]->setChecked(true);
+    option2_->button(static_cast<int>(page_->axis()) - 1)->setChecked(true);
 }

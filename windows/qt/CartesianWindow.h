@@ -18,8 +18,9 @@ class QLineEdit;
 //
 // Both windows have three typed coordinates in Frame2 and three results
 // Text4, Text5, Text6 in Frame3; one of the two frames holds latitude,
-// longitude and height, the other X, Y, Z. A window creates its three fields
-// inside inputFrame() and hands them to finishLayout().
+// longitude and height, the other X, Y, Z. A window's constructor calls
+// buildFrames() with its page, creates its three fields inside inputFrame(),
+// hands them to finishLayout() and runs runLoad().
 class CartesianWindow : public ConversionWindow {
     Q_OBJECT
 public:
@@ -34,11 +35,12 @@ public:
         const char* unitCaptionName; // the label "Unità di misura degli angoli selezionata:"
         std::array<RowLabel, 3> resultLabels;
     };
-    // `page` is a member of the derived window: only its address is kept here.
-    CartesianWindow(Modulo1& m, QWidget* mainWindow, const QString& objectName, const QString& caption,
-                    const Layout& layout, tervano::CartesianPage& page);
+    using ConversionWindow::ConversionWindow;
 
 protected:
+    // First step of the derived window's constructor: its page (a member of
+    // the derived window, constructed by then) and every control but the inputs.
+    void buildFrames(const Layout& layout, tervano::CartesianPage& page);
     // Frame2, where the window creates its input fields.
     QGroupBox* inputFrame() const { return frame2_; }
     // The three fields beside their labels in Frame2 (in the page's input
@@ -56,9 +58,9 @@ protected:
 private:
     void showSystem();
 
-    tervano::CartesianPage& page_;
-    bool geographicInput_;
-    const char* unitCaptionName_;
+    tervano::CartesianPage* page_ = nullptr;
+    bool geographicInput_ = true;
+    const char* unitCaptionName_ = nullptr;
     SystemFrame system_;
     QGroupBox* frame2_ = nullptr;
     QGroupBox* frame3_ = nullptr;

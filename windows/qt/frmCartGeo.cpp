@@ -19,7 +19,8 @@ const CartesianWindow::Layout CartGeoLayout{
 
 frmCartGeo::frmCartGeo(Modulo1& model, QWidget* mainWindow)
     : CartesianWindow(model, mainWindow, QStringLiteral("frmCartGeo"),
-                      QStringLiteral("Cartesiane - Geografiche"), CartGeoLayout, page_) {
+                      QStringLiteral("Cartesiane - Geografiche")) {
+    buildFrames(CartGeoLayout, page_);
     auto makeLength = [this](const char* edit, const char* display, const char* tip) {
         auto* f = new CoordinateField(CoordinateField::Kind::Length, QString::fromLatin1(edit),
                                       QString::fromLatin1(display), inputFrame());

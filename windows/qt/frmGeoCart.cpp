@@ -19,7 +19,8 @@ const CartesianWindow::Layout GeoCartLayout{
 
 frmGeoCart::frmGeoCart(Modulo1& model, QWidget* mainWindow)
     : CartesianWindow(model, mainWindow, QStringLiteral("frmGeoCart"),
-                      QStringLiteral("Geografiche - Cartesiane"), GeoCartLayout, page_) {
+                      QStringLiteral("Geografiche - Cartesiane")) {
+    buildFrames(GeoCartLayout, page_);
     QGroupBox* frame2 = inputFrame();
     latitudeField_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text1"),
                                          QStringLiteral("Text7"), frame2);
