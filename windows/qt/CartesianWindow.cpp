@@ -1,9 +1,5 @@
 #include "windows/qt/CartesianWindow.h"
 
-#include "app/Modulo1.h"
-#include "geodesy/CartesianConversions.h"
-#include "geodesy/PlaneConversions.h"
-#include "geodesy/ReferenceSystems.h"
 #include "windows/qt/CoordinateField.h"
 #include "windows/qt/WindowDecorations.h"
 
@@ -19,9 +15,6 @@ using namespace tervano;
 
 namespace {
 
-const char* const GeographicCaption = "Coordinate Geografiche";
-const char* const CartesianCaption = "Coord. Cartesiane Ellissocentriche";
-
 // Three rows "label  box" in a frame.
 void SetRows(QGroupBox* frame, const std::array<CartesianWindow::RowLabel, 3>& labels,
              const std::array<QWidget*, 3>& boxes) {
@@ -36,10 +29,11 @@ void SetRows(QGroupBox* frame, const std::array<CartesianWindow::RowLabel, 3>& l
 
 } // namespace
 
-CartesianWindow::CartesianWindow(Modulo1& model, QWidget* mainWindow, const QString& objectName,
-                                 const QString& caption, const Layout& layout)
-    : ConversionWindow(model, mainWindow, objectName, caption), geographicInput_(layout.geographicInput),
-      unitCaptionName_(layout.unitCaptionName) {
+void CartesianWindow::buildFrames(const Layout& layout, CartesianPage& page) {
+    page_ = &page;
+    geographicInput_ = layout.geographicInput;
+    unitCaptionName_ = layout.unitCaptionName;
+    addPage(page_);
     system_ = makeSystemFrame(QStringLiteral("Frame1"));
 
     frame4_ = new QGroupBox(QStringLiteral("Posizione del piano XZ"), this);
@@ -78,16 +72,24 @@ CartesianWindow::CartesianWindow(Modulo1& model, QWidget* mainWindow, const QStr
 
     label7_ = MakeDescriptionLabel(this, QStringLiteral("Label7"));
 
-    frame2_ = new QGroupBox(QString::fromUtf8(geographicInput_ ? GeographicCaption : CartesianCaption), this);
+    frame2_ = new QGroupBox(this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
-    frame3_ = new QGroupBox(QString::fromUtf8(geographicInput_ ? CartesianCaption : GeographicCaption), this);
+    frame3_ = new QGroupBox(this);
     frame3_->setObjectName(QStringLiteral("Frame3"));
     for (int i = 0; i < 3; ++i)
         result_[size_t(i)] = makeResultBox(QStringLiteral("Text%1").arg(i + 4));
     SetRows(frame3_, layout.resultLabels, {result_[0], result_[1], result_[2]});
 
-    connect(system_.group, &QButtonGroup::idClicked, this, &CartesianWindow::systemClicked);
-    connect(option2_, &QButtonGroup::idClicked, this, &CartesianWindow::axisClicked);
+    connectChoice(system_.group, [this](int id) {
+        page_->chooseSystem(static_cast<System>(id + 1));
+        invalidateResult();
+        showSystem();
+    });
+    connectChoice(option2_, [this](int id) {
+        page_->chooseAxis(id == 1 ? XAxis::ThroughGreenwich : XAxis::ThroughMonteMario);
+        invalidateResult();
+        updateGreenwichNotice();
+    });
 }
 
 void CartesianWindow::finishLayout(const std::array<RowLabel, 3>& inputLabels,
@@ -96,7 +98,7 @@ void CartesianWindow::finishLayout(const std::array<RowLabel, 3>& inputLabels,
         addInputField(f);
     SetRows(frame2_, inputLabels, {fields[0], fields[1], fields[2]});
 
-    QGroupBox* frame6 = makePointNameFrame(QStringLiteral("Frame6"), QStringLiteral("Text11"), &pointName_);
+    QGroupBox* frame6 = makePointNameFrame(QStringLiteral("Frame6"), QStringLiteral("Text11"), nullptr);
     QWidget* unitRow = makeUnitRow(QString::fromLatin1(unitCaptionName_), QStringLiteral("Label12"));
 
     // The longitude from Greenwich stands below the geographic coordinates.
@@ -109,103 +111,34 @@ void CartesianWindow::finishLayout(const std::array<RowLabel, 3>& inputLabels,
 void CartesianWindow::loadDefaults() {
     system_.options[0]->setChecked(true);
     option2_->button(0)->setChecked(true);
-    axisChoice_ = AxisMonteMario;
-    systemClicked(0);
-    frame5_->hide();
+    showSystem();
 }
 
 void CartesianWindow::updateGreenwichNotice() {
-    const bool roma = m.SystemCode == ROMA40;
-    const bool notice = roma && greenwichLongitudes();
-    frame7_->setVisible(notice);
-    frame4_->setVisible(roma && !notice);
-    frame5_->setVisible(shiftsToGreenwichAxis());
+    frame7_->setVisible(page_->greenwichNotice());
+    frame4_->setVisible(page_->showsAxisChoice());
+    frame5_->setVisible(page_->shiftsToGreenwichAxis());
 }
 
-bool CartesianWindow::shiftsToGreenwichAxis() const {
-    return ShiftsToGreenwichAxis(m.SystemCode, axisChoice_, m.LongitudeOrigin);
+bool CartesianWindow::countsFromLongitudeOrigin(const CoordinateField* field) const {
+    return field->angleRole() == CoordinateField::AngleRole::Longitude && page_->system() == System::ROMA40;
 }
 
-void CartesianWindow::showGreenwichLongitude(bool shown, double degrees) {
-    text10_->setText(shown ? resultAngleText(degrees) : QString());
-}
-
-void CartesianWindow::systemClicked(int index) {
-    invalidateResult();
-    m.SystemCode = index + 1;
+void CartesianWindow::showSystem() {
     updateGreenwichNotice();
-    QGroupBox* geographic = geographicInput_ ? frame2_ : frame3_;
-    QGroupBox* cartesian = geographicInput_ ? frame3_ : frame2_;
-    geographic->setTitle(QString::fromUtf8(GeographicFrameCaption(m.SystemCode)));
-    cartesian->setTitle(QString::fromUtf8(CartesianFrameCaption(m.SystemCode)));
-    QStringList lines;
-    for (const char* line : CartesianSystemDescription(m.SystemCode))
-        lines << QString::fromUtf8(line);
-    setDescription(label7_, lines);
+    (geographicInput_ ? frame2_ : frame3_)->setTitle(QString::fromStdString(page_->geographicCaption()));
+    (geographicInput_ ? frame3_ : frame2_)->setTitle(QString::fromStdString(page_->cartesianCaption()));
+    setDescription(label7_, page_->description());
 }
 
-void CartesianWindow::axisClicked(int index) {
-    invalidateResult();
-    axisChoice_ = index == 1 ? AxisGreenwich : AxisMonteMario;
-    updateGreenwichNotice();
+void CartesianWindow::showResult() {
+    const std::array<std::string, 3> texts = page_->resultTexts();
+    for (size_t i = 0; i < 3; ++i)
+        result_[i]->setText(QString::fromStdString(texts[i]));
+    text10_->setText(QString::fromStdString(page_->greenwichLongitudeText()));
 }
 
-void CartesianWindow::selectCopiedReference() {
-    system_.options[size_t(m.CopiedCoordinates.SystemCode - 1)]->click();
-    const int recorded = m.CopiedCoordinates.AxisChoice;
-    if (recorded != AxisMonteMario && recorded != AxisGreenwich)
-        return;
-    option2_->button(recorded - 1)->setChecked(true);
-    axisClicked(recorded - 1);
-}
-
-QString CartesianWindow::systemCaption() const {
-    return system_.group->checkedButton() ? system_.group->checkedButton()->text() : QString();
-}
-
-void CartesianWindow::printBlock(PrintQueue& q) {
-    printBlockStart(q, systemCaption(), label7_, pointName_->text());
-    QStringList typed, computed;
-    for (CoordinateField* f : inputFields())
-        typed << f->displayText();
-    for (QLineEdit* r : result_)
-        computed << r->text();
-    // The typed coordinates first, then the results.
-    if (geographicInput_) {
-        printGeographicGroup(q, typed);
-        printCartesianGroup(q, computed);
-    } else {
-        printCartesianGroup(q, typed);
-        printGeographicGroup(q, computed);
-    }
-    printBlockEnd(q);
-}
-
-void CartesianWindow::printGeographicGroup(PrintQueue& q, const QStringList& values) {
-    const QString gap = m.GapNarrow;
-    const bool greenwich = m.SystemCode == ROMA40 && greenwichLongitudes();
-    const QGroupBox* frame = geographicInput_ ? frame2_ : frame3_;
-    q.setFont(11, true);
-    q.printLine({frame->title() + (greenwich ? QStringLiteral("  (Long. da Greenwich)") : QString())});
-    q.setFont(11, false);
-    q.printLine({QStringLiteral("Lat.: "), values[0], gap, QStringLiteral("Long.: "), values[1], gap,
-                 geographicInput_ ? QStringLiteral("Q. ellis.: ") : QStringLiteral("Quota elliss.: "),
-                 values[2]});
-    // The Greenwich row only when the longitudes were shifted to the Greenwich axis.
-    if (shiftsToGreenwichAxis())
-        q.printLine({QStringLiteral("Long. da Greenwich: "), text10_->text()});
-    q.printLine();
-}
-
-void CartesianWindow::printCartesianGroup(PrintQueue& q, const QStringList& values) {
-    const QString gap = m.GapNarrow;
-    const bool greenwichAxis =
-        m.SystemCode == ROMA40 && (axisChoice_ == AxisGreenwich || greenwichLongitudes());
-    const QGroupBox* frame = geographicInput_ ? frame3_ : frame2_;
-    q.setFont(11, true);
-    q.printLine({frame->title() + (greenwichAxis ? QStringLiteral("  (Asse X per Greenwich)") : QString())});
-    q.setFont(11, false);
-    q.printLine({QStringLiteral("X: "), values[0], gap, QStringLiteral("Y: "), values[1], gap,
-                 QStringLiteral("Z: "), values[2]});
-    q.printLine();
+void CartesianWindow::showPastedReference() {
+    system_.options[size_t(Code(page_->system()) - 1)]->setChecked(true);
+    option2_->button(static_cast<int>(page_->axis()) - 1)->setChecked(true);
 }

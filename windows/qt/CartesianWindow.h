@@ -1,5 +1,6 @@
 #pragma once
 
+#include "windows/CartesianPages.h"
 #include "windows/qt/ConversionWindow.h"
 
 #include <array>
@@ -9,16 +10,17 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 
-// What the two geocentric cartesian windows share: the system choice, the
-// choice of the XZ plane for ROMA40 (AxisChoice), the box with the longitude
-// from Greenwich, the notice shown instead of the axis choice when ROMA40
-// longitudes count from Greenwich, the frame captions and the description,
-// the layout and the printed block.
+// What the two geocentric cartesian windows share around their page
+// (tervano::CartesianPage): the system choice, the choice of the XZ plane for
+// ROMA40, the box with the longitude from Greenwich, the notice shown instead
+// of the axis choice when ROMA40 longitudes count from Greenwich, the frame
+// captions and the description, the layout and the result boxes.
 //
 // Both windows have three typed coordinates in Frame2 and three results
 // Text4, Text5, Text6 in Frame3; one of the two frames holds latitude,
-// longitude and height, the other X, Y, Z. A window creates its three fields
-// inside inputFrame() and hands them to finishLayout().
+// longitude and height, the other X, Y, Z. A window's constructor calls
+// buildFrames() with its page, creates its three fields inside inputFrame(),
+// hands them to finishLayout() and runs runLoad().
 class CartesianWindow : public ConversionWindow {
     Q_OBJECT
 public:
@@ -33,41 +35,32 @@ public:
         const char* unitCaptionName; // the label "Unità di misura degli angoli selezionata:"
         std::array<RowLabel, 3> resultLabels;
     };
-    CartesianWindow(Modulo1& m, QWidget* mainWindow, const QString& objectName, const QString& caption,
-                    const Layout& layout);
-
-    int axisChoice() const { return axisChoice_; }
+    using ConversionWindow::ConversionWindow;
 
 protected:
+    // First step of the derived window's constructor: its page (a member of
+    // the derived window, constructed by then) and every control but the inputs.
+    void buildFrames(const Layout& layout, tervano::CartesianPage& page);
     // Frame2, where the window creates its input fields.
     QGroupBox* inputFrame() const { return frame2_; }
-    // The three fields beside their labels in Frame2, the point name, the unit
-    // row and the columns of the window.
+    // The three fields beside their labels in Frame2 (in the page's input
+    // order), the point name, the unit row and the columns of the window.
     void finishLayout(const std::array<RowLabel, 3>& inputLabels,
                       const std::array<CoordinateField*, 3>& fields);
     // Load: ROMA40, X axis through Monte Mario.
     void loadDefaults() override;
-    // Before a paste: the system and the XZ plane recorded with the copied
-    // coordinates, selected as clicks select them.
-    void selectCopiedReference();
-    // True when the computation shifts longitudes to the Greenwich axis.
-    bool shiftsToGreenwichAxis() const;
-    // Shows a computed longitude from Greenwich, or empties its box.
-    void showGreenwichLongitude(bool shown, double degrees);
-    void printBlock(PrintQueue& q) override;
+    void showResult() override;
+    // After a paste: the options follow the page's system and XZ plane.
+    void showPastedReference();
     void updateGreenwichNotice() override;
-
-    std::array<QLineEdit*, 3> result_{}; // Text4, Text5, Text6
+    bool countsFromLongitudeOrigin(const CoordinateField* field) const override;
 
 private:
-    void systemClicked(int index);
-    void axisClicked(int index);
-    QString systemCaption() const;
-    void printGeographicGroup(PrintQueue& q, const QStringList& values);
-    void printCartesianGroup(PrintQueue& q, const QStringList& values);
+    void showSystem();
 
-    bool geographicInput_;
-    const char* unitCaptionName_;
+    tervano::CartesianPage* page_ = nullptr;
+    bool geographicInput_ = true;
+    const char* unitCaptionName_ = nullptr;
     SystemFrame system_;
     QGroupBox* frame2_ = nullptr;
     QGroupBox* frame3_ = nullptr;
@@ -77,6 +70,5 @@ private:
     QLineEdit* text10_ = nullptr;
     QGroupBox* frame7_ = nullptr;
     QLabel* label7_ = nullptr;
-    QLineEdit* pointName_ = nullptr;
-    int axisChoice_ = 1;
+    std::array<QLineEdit*, 3> result_{}; // Text4, Text5, Text6
 };

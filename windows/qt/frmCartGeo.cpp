@@ -1,12 +1,8 @@
 #include "windows/qt/frmCartGeo.h"
 
-#include "app/Modulo1.h"
-#include "geodesy/CartesianConversions.h"
-#include "geodesy/TextNumbers.h"
 #include "windows/qt/CoordinateField.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 
 using namespace tervano;
 
@@ -23,7 +19,8 @@ const CartesianWindow::Layout CartGeoLayout{
 
 frmCartGeo::frmCartGeo(Modulo1& model, QWidget* mainWindow)
     : CartesianWindow(model, mainWindow, QStringLiteral("frmCartGeo"),
-                      QStringLiteral("Cartesiane - Geografiche"), CartGeoLayout) {
+                      QStringLiteral("Cartesiane - Geografiche")) {
+    buildFrames(CartGeoLayout, page_);
     auto makeLength = [this](const char* edit, const char* display, const char* tip) {
         auto* f = new CoordinateField(CoordinateField::Kind::Length, QString::fromLatin1(edit),
                                       QString::fromLatin1(display), inputFrame());
@@ -37,47 +34,15 @@ frmCartGeo::frmCartGeo(Modulo1& model, QWidget* mainWindow)
     runLoad();
 }
 
-void frmCartGeo::execute() {
-    const InputCheck check = CheckCartesianInput(xField_->value(), yField_->value(), zField_->value(),
-                                                 xField_->valid(), yField_->valid(), zField_->valid());
-    CoordinateField* const fields[] = {xField_, yField_, zField_};
-    if (!check.ok()) {
-        reportCheck(fields[check.failed - 1], check);
-        return;
-    }
-    const CartesianToGeographicOutcome r = ConvertCartesianToGeographic(
-        xField_->value(), yField_->value(), zField_->value(), m.SystemCode, axisChoice(), m.LongitudeOrigin);
-    if (!r.ok) {
-        // A point on the polar axis has no longitude: refused like a value out of range.
-        reportCheck(fields[r.refusal.failed - 1], r.refusal);
-        return;
-    }
-    acceptResult();
-    latitude_ = r.latitude;
-    longitude_ = r.longitude;
-    height_ = r.height;
-    result_[0]->setText(resultAngleText(latitude_));
-    result_[1]->setText(resultAngleText(longitude_));
-    result_[2]->setText(CoordinateField::format(height_, QString::fromUtf8(Patterns::Height)));
-    showGreenwichLongitude(r.greenwichShown, r.greenwichLongitude);
+void frmCartGeo::readInputs() {
+    page_.setX(xField_->typedValue());
+    page_.setY(yField_->typedValue());
+    page_.setZ(zField_->typedValue());
 }
 
-void frmCartGeo::copyCoordinates() {
-    m.CopiedCoordinates.Latitude = latitude_;
-    m.CopiedCoordinates.Longitude = longitude_;
-    m.CopiedCoordinates.Height = height_;
-    m.CopiedCoordinates.AxisChoice = axisChoice();
-    m.CopiedCoordinates.SystemCode = m.SystemCode;
-    m.CopiedCoordinates.Kind = CopiedKind::GeographicHeight;
-}
-
-void frmCartGeo::pasteCoordinates() {
-    selectCopiedReference();
-    xField_->pasteNumber(m.CopiedCoordinates.X);
-    yField_->pasteNumber(m.CopiedCoordinates.Y);
-    zField_->pasteNumber(m.CopiedCoordinates.Z);
-}
-
-QString frmCartGeo::printTitle() const {
-    return QStringLiteral("TRASFORMAZIONE COORDINATE DA CARTESIANE A GEOGRAFICHE");
+void frmCartGeo::showPasted() {
+    showPastedReference();
+    xField_->pasteNumber(page_.x().value);
+    yField_->pasteNumber(page_.y().value);
+    zField_->pasteNumber(page_.z().value);
 }

@@ -1,12 +1,8 @@
 #include "windows/qt/frmGeoCart.h"
 
-#include "app/Modulo1.h"
-#include "geodesy/CartesianConversions.h"
-#include "geodesy/TextNumbers.h"
 #include "windows/qt/CoordinateField.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 
 using namespace tervano;
 
@@ -23,7 +19,8 @@ const CartesianWindow::Layout GeoCartLayout{
 
 frmGeoCart::frmGeoCart(Modulo1& model, QWidget* mainWindow)
     : CartesianWindow(model, mainWindow, QStringLiteral("frmGeoCart"),
-                      QStringLiteral("Geografiche - Cartesiane"), GeoCartLayout) {
+                      QStringLiteral("Geografiche - Cartesiane")) {
+    buildFrames(GeoCartLayout, page_);
     QGroupBox* frame2 = inputFrame();
     latitudeField_ = new CoordinateField(CoordinateField::Kind::Angle, QStringLiteral("Text1"),
                                          QStringLiteral("Text7"), frame2);
@@ -39,48 +36,19 @@ frmGeoCart::frmGeoCart(Modulo1& model, QWidget* mainWindow)
     runLoad();
 }
 
-void frmGeoCart::execute() {
-    const InputCheck check =
-        CheckGeographicInput(latitudeField_->degrees(), longitudeField_->degrees(), heightField_->value(),
-                             latitudeField_->valid(), longitudeField_->valid(), heightField_->valid());
-    if (!check.ok()) {
-        CoordinateField* const refused[] = {latitudeField_, longitudeField_, heightField_};
-        reportCheck(refused[check.failed - 1], check);
-        return;
-    }
-    acceptResult();
-    const GeographicToCartesianOutcome r =
-        ConvertGeographicToCartesian(latitudeField_->degrees(), longitudeField_->degrees(),
-                                     heightField_->value(), m.SystemCode, axisChoice(), m.LongitudeOrigin);
-    showGreenwichLongitude(r.greenwichShown, r.greenwichLongitude);
-    x_ = r.CartX;
-    y_ = r.CartY;
-    z_ = r.CartZ;
-    const QString metres = QString::fromUtf8(Patterns::Metres);
-    result_[0]->setText(CoordinateField::format(x_, metres));
-    result_[1]->setText(CoordinateField::format(y_, metres));
-    result_[2]->setText(CoordinateField::format(z_, metres));
+void frmGeoCart::readInputs() {
+    page_.setLatitude(latitudeField_->typedValue());
+    page_.setLongitude(longitudeField_->typedValue());
+    page_.setHeight(heightField_->typedValue());
 }
 
-void frmGeoCart::copyCoordinates() {
-    m.CopiedCoordinates.X = x_;
-    m.CopiedCoordinates.Y = y_;
-    m.CopiedCoordinates.Z = z_;
-    m.CopiedCoordinates.AxisChoice = axisChoice();
-    m.CopiedCoordinates.SystemCode = m.SystemCode;
-    m.CopiedCoordinates.Kind = CopiedKind::Cartesian;
-}
-
-void frmGeoCart::pasteCoordinates() {
-    selectCopiedReference();
-    latitudeField_->pasteAngle(m.CopiedCoordinates.Latitude);
-    longitudeField_->pasteAngle(m.CopiedCoordinates.Longitude);
-    if (m.CopiedCoordinates.Kind == CopiedKind::GeographicHeight)
-        heightField_->pasteNumber(m.CopiedCoordinates.Height);
+void frmGeoCart::showPasted() {
+    showPastedReference();
+    latitudeField_->pasteAngle(page_.latitude().value);
+    longitudeField_->pasteAngle(page_.longitude().value);
+    // A record without a height leaves the typed one, ready to be typed.
+    if (page_.heightPasted())
+        heightField_->pasteNumber(page_.height().value);
     else
         heightField_->showEdit(true);
-}
-
-QString frmGeoCart::printTitle() const {
-    return QStringLiteral("TRASFORMAZIONE COORDINATE DA GEOGRAFICHE A CARTESIANE");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Modulo1.h"
+#include "windows/PlaneToGeoPage.h"
 #include "windows/qt/ConversionWindow.h"
 
 class CoordinateField;
@@ -9,32 +10,28 @@ class QLabel;
 class QLineEdit;
 class QButtonGroup;
 
-// "Piane - Geografiche": Gauss-Boaga (ROMA40) or UTM (ED50, WGS84) North and
-// East of one point back to latitude and longitude. The Gauss-Boaga zone
-// follows from East; the UTM zone is the one the user names.
+// "Piane - Geografiche": the window of tervano::PlaneToGeoPage (Gauss-Boaga
+// or UTM North and East back to latitude and longitude).
 class frmPiaGeo : public ConversionWindow {
     Q_OBJECT
 public:
     frmPiaGeo(Modulo1& m, QWidget* mainWindow);
 
-    double latitude() const { return latitude_; }
-    double longitude() const { return longitude_; }
+    const tervano::PlaneToGeoPage& planePage() const { return page_; }
+    double latitude() const { return page_.latitude(); }
+    double longitude() const { return page_.longitude(); }
 
 protected:
     void loadDefaults() override;
-    bool acceptsPaste(const CopiedCoordinatesRecord& c) const override { return c.isNationalPlane(); }
-    void execute() override;
-    void copyCoordinates() override;
-    void pasteCoordinates() override;
-    QString printTitle() const override;
-    void printBlock(PrintQueue& q) override;
+    void readInputs() override;
+    void showResult() override;
+    void showPasted() override;
     void updateGreenwichNotice() override;
 
 private:
-    void systemClicked(int index);
-    void zoneClicked(int index);
-    bool greenwichApplies() const;
+    void showSystem();
 
+    tervano::PlaneToGeoPage page_;
     SystemFrame system_;
     QGroupBox* frame4_;
     QButtonGroup* option4_;
@@ -45,10 +42,5 @@ private:
     QLineEdit* text11_;
     QLineEdit* text12_;
     QLabel* label1_;
-    QLineEdit* pointName_ = nullptr;
     QLabel* label7_;
-
-    double latitude_ = 0;
-    double longitude_ = 0;
-    int resultZone_ = 1;
 };

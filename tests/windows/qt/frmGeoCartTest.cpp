@@ -226,6 +226,61 @@ TEST_F(Cartesian, MonteMarioAxisShiftAndItsFrames) {
     EXPECT_FALSE(shown("Frame7"));
 }
 
+TEST_F(Cartesian, OptionsFollowTheirCheckedStateHoweverItChanges) {
+    // Checked without a click: the XZ plane, the captions and the computation follow.
+    auto* w = open<frmGeoCart>();
+    compute("41.54", "0", "0");
+    ASSERT_TRUE(enabled("Command4"));
+    option("Option2_1")->setChecked(true);
+    EXPECT_EQ(w->cartesianPage().axis(), tervano::XAxis::ThroughGreenwich);
+    EXPECT_TRUE(shown("Frame5"));
+    EXPECT_TRUE(text("Text4").isEmpty());
+    EXPECT_FALSE(enabled("Command4"));
+    click("Command1");
+    EXPECT_EQ(text("Text10"), "12° 27' 08.4000''");
+    EXPECT_NE(text("Text5").trimmed(), "0.000");
+    const QString roma40 = current->findChild<QLabel*>("Label7")->text();
+    option("Option1_2")->setChecked(true);
+    EXPECT_EQ(w->cartesianPage().system(), tervano::System::WGS84);
+    EXPECT_EQ(frame("Frame2")->title(), "Coordinate Geografiche WGS84");
+    EXPECT_EQ(frame("Frame3")->title(), "Coord. Cartesiane Ellissocentriche WGS84");
+    EXPECT_FALSE(shown("Frame4"));
+    EXPECT_FALSE(shown("Frame5"));
+    EXPECT_NE(current->findChild<QLabel*>("Label7")->text(), roma40);
+    EXPECT_TRUE(text("Text10").isEmpty());
+    EXPECT_FALSE(enabled("Command4"));
+#ifdef TERVANO_HAVE_GEOGRAPHICLIB
+    click("Command1");
+    const GeographicLib::Geocentric grs80(6378137.0, 1.0 / 298.257222101);
+    double x = 0, y = 0, z = 0;
+    grs80.Forward(41.9, 0.0, 0.0, x, y, z);
+    EXPECT_NEAR(w->cartX(), x, 0.001);
+    EXPECT_NEAR(w->cartZ(), z, 0.001);
+#endif
+
+    // The cartesian window likewise, and the settings dialog's new origin
+    // moves a typed ROMA40 longitude only while ROMA40 is selected.
+    reopen<frmCartGeo>();
+    option("Option1_1")->setChecked(true);
+    EXPECT_EQ(frame("Frame2")->title(), "Coord. Cartesiane Ellissocentriche ED50");
+    EXPECT_EQ(frame("Frame3")->title(), "Coordinate Geografiche ED50");
+    auto* g = reopen<frmGeoCart>();
+    type("Text2", "0");
+    m.LongitudeOrigin = 2;
+    g->applySettings();
+    EXPECT_EQ(text("Text8"), "12° 27' 08.4000''");
+    EXPECT_TRUE(shown("Frame7"));
+    EXPECT_FALSE(shown("Frame4"));
+    m.LongitudeOrigin = 1;
+    g->applySettings();
+    EXPECT_EQ(text("Text8"), "0° 00' 00.0000''");
+    option("Option1_1")->setChecked(true);
+    m.LongitudeOrigin = 2;
+    g->applySettings();
+    EXPECT_EQ(text("Text8"), "0° 00' 00.0000''");
+    EXPECT_FALSE(shown("Frame7"));
+}
+
 TEST_F(Cartesian, RangeChecksAtTheirLimits) {
     open<frmGeoCart>();
     setAngleUnit(2);

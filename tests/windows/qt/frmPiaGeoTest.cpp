@@ -44,7 +44,7 @@ TEST_F(PiaGeo, InverseAgainstIndependentProjectionAndZones) {
     compute("4640123.4567", "2520000");
     EXPECT_EQ(text("Text9"), "4 640 123.457");
     EXPECT_EQ(text("Text10"), "2 520 000.000");
-    EXPECT_EQ(m.ZoneCode, 5);
+    EXPECT_EQ(w->planePage().resultZone(), tervano::PlaneZone::GBEst);
     EXPECT_NEAR(w->longitude(), 2.54766666666667, 1e-9); // on the Est central meridian
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
     GeographicLib::TransverseMercatorExact hayford(6378388.0, 1.0 / 297.0, 0.9996);
@@ -58,19 +58,19 @@ TEST_F(PiaGeo, InverseAgainstIndependentProjectionAndZones) {
     // East 2 000 000 is Ovest, a millimetre more is Est.
     type("Text14", "2000000");
     click("Command1");
-    EXPECT_EQ(m.ZoneCode, 4);
+    EXPECT_EQ(w->planePage().resultZone(), tervano::PlaneZone::GBOvest);
     hayford.Reverse(0.0, 500000.0, 4640123.4567, lat, lon);
     EXPECT_NEAR(w->longitude(), lon - 3.45233333333333, 1e-9);
     type("Text14", "2000000.001");
     click("Command1");
-    EXPECT_EQ(m.ZoneCode, 5);
+    EXPECT_EQ(w->planePage().resultZone(), tervano::PlaneZone::GBEst);
     // UTM: the zone is always the one selected in Option4, even after a ROMA40 computation.
     choose("Option1_2");
     EXPECT_FALSE(frame("Frame4")->isHidden());
     EXPECT_EQ(frame("Frame3")->title(), "Coordinate Piane UTM-WGS84");
     choose("Option4_1");
     compute("4640123.4567", "400000");
-    EXPECT_EQ(m.ZoneCode, 2);
+    EXPECT_EQ(w->planePage().resultZone(), tervano::PlaneZone::UTM33);
     GeographicLib::TransverseMercatorExact grs80(6378137.0, 1.0 / 298.257222101, 0.9996);
     grs80.Reverse(15.0, -100000.0, 4640123.4567, lat, lon);
     EXPECT_NEAR(w->latitude(), lat, 1e-9);
@@ -251,6 +251,66 @@ TEST_F(PiaGeo, CopyAndPasteBetweenTheTwoWindows) {
     click("Command1");
     EXPECT_EQ(text("Text3"), north);
     EXPECT_EQ(text("Text4"), east);
+}
+
+TEST_F(PiaGeo, OptionsFollowTheirCheckedStateHoweverItChanges) {
+    // Checked without a click (keyboard, accessibility): captions, description,
+    // zone choice and computation follow, and the shown result is dropped.
+    setAngleUnit(2);
+    reopen();
+    compute("4640000", "2520000");
+    ASSERT_TRUE(fake.messages.shown.empty());
+    ASSERT_FALSE(text("Text11").isEmpty());
+    ASSERT_TRUE(enabled("Command4"));
+    const QString roma40 = current->findChild<QLabel*>("Label7")->text();
+    option("Option1_2")->setChecked(true);
+    EXPECT_EQ(w->planePage().system(), tervano::System::WGS84);
+    EXPECT_EQ(frame("Frame3")->title(), "Coordinate Piane UTM-WGS84");
+    EXPECT_EQ(frame("Frame5")->title(), "Coordinate Geografiche WGS84");
+    EXPECT_FALSE(frame("Frame4")->isHidden());
+    EXPECT_NE(current->findChild<QLabel*>("Label7")->text(), roma40);
+    EXPECT_TRUE(current->findChild<QLabel*>("Label7")->text().startsWith(
+        QString::fromUtf8(tervano::PlaneSystemDescription(3)[0])));
+    EXPECT_TRUE(text("Text11").isEmpty());
+    EXPECT_FALSE(enabled("Command4"));
+    EXPECT_FALSE(enabled("Command6"));
+    option("Option4_1")->setChecked(true);
+    EXPECT_EQ(w->planePage().zone(), tervano::PlaneZone::UTM33);
+    type("Text14", "500000");
+    click("Command1");
+    ASSERT_TRUE(fake.messages.shown.empty());
+    EXPECT_EQ(w->planePage().resultZone(), tervano::PlaneZone::UTM33);
+    EXPECT_EQ(text("Text12"), "15.00000000°"); // on the meridian of zone 33, not of 32
+    EXPECT_TRUE(enabled("Command4"));
+    // Back to ROMA40 by setChecked: its captions and no zone choice.
+    option("Option1_0")->setChecked(true);
+    EXPECT_EQ(frame("Frame3")->title(), "Coordinate Piane GAUSS BOAGA");
+    EXPECT_TRUE(frame("Frame4")->isHidden());
+    EXPECT_EQ(current->findChild<QLabel*>("Label7")->text(), roma40);
+    EXPECT_TRUE(text("Text12").isEmpty());
+}
+
+TEST_F(PiaGeo, PrintedBlockRepeatsWhatTheWindowShows) {
+    // Greenwich longitudes, a point name with a comma, the zone found from East.
+    m.LongitudeOrigin = 2;
+    reopen();
+    compute("4640000", "2520000");
+    box("Text1")->setText(QStringLiteral("PT1, vertice"));
+    click("Command6");
+    const auto& doc = fake.printer.pending();
+    ASSERT_EQ(doc.size(), 8u + 1 + 7 + 1 + 2 + 6 + 2);
+    EXPECT_EQ(doc[3].text, "TRASFORMAZIONE COORDINATE DA PIANE A GEOGRAFICHE");
+    EXPECT_EQ(doc[8].text, "Sistema Geodetico di riferimento: ROMA40 (Sistema Nazionale)");
+    EXPECT_EQ(doc[17].text, "Punto: PT1, vertice");
+    EXPECT_EQ(doc[19].text, "Coordinate Piane GAUSS BOAGA: Fuso Est");
+    EXPECT_TRUE(doc[19].bold);
+    const QString gap(14, QLatin1Char(' '));
+    EXPECT_EQ(doc[20].text, "Nord: " + text("Text9") + gap + "Est: " + text("Text10"));
+    EXPECT_FALSE(doc[20].bold);
+    EXPECT_EQ(doc[22].text, "Coordinate Geografiche ROMA40  (Long. da Greenwich)");
+    EXPECT_EQ(doc[23].text, "Latitudine: " + text("Text11") + gap + "Longitudine: " + text("Text12"));
+    EXPECT_EQ(text("Text12"), "15° 00' 00.0000''");
+    EXPECT_EQ(doc[25].text, QString(62, QLatin1Char('_')));
 }
 
 TEST_F(PiaGeo, LeavingWithAnOpenQueue) {
