@@ -263,10 +263,6 @@ void ConversionWindow::showAngleUnit() {
             f->setToolTips(angleToolTip(m.AngleUnit, f->angleRole() == CoordinateField::AngleRole::Latitude));
 }
 
-bool ConversionWindow::countsFromLongitudeOrigin(const CoordinateField* field) const {
-    return field->angleRole() == CoordinateField::AngleRole::Longitude && m.SystemCode == tervano::ROMA40;
-}
-
 void ConversionWindow::applySettings() {
     // "OK" without a change leaves the result, which is still right.
     if (m.AngleUnit == angleUnit_ && m.LongitudeOrigin == longitudeOrigin_)
@@ -357,13 +353,6 @@ MessageAnswer ConversionWindow::showMessage(const QStringList& lines, MessageIco
     return m.platform.messages.show(this, lines.join(QLatin1Char('\r')), icon, buttons);
 }
 
-void ConversionWindow::reportInputError(CoordinateField* field, const QStringList& lines, MessageIcon icon) {
-    // The results shown belong to an earlier point, not to the inputs refused.
-    invalidateResult();
-    showMessage(lines, icon);
-    field->showEdit(true);
-}
-
 void ConversionWindow::reportRefusal(const tervano::Refusal& refusal) {
     QStringList lines;
     for (const std::string& line : refusal.lines)
@@ -400,11 +389,6 @@ void ConversionWindow::pasteCoordinates() {
     showPasted();
 }
 
-QString ConversionWindow::resultAngleText(double degrees) const {
-    const std::string separator = QString(QLocale().decimalPoint()).toStdString();
-    return QString::fromStdString(tervano::FormatResultAngle(degrees, m.AngleUnit, separator));
-}
-
 void ConversionWindow::acceptResult() {
     button(Button::Copy)->setEnabled(true);
     button(Button::Append)->setEnabled(m.PrinterPresent);
@@ -433,11 +417,7 @@ void ConversionWindow::setDescription(QLabel* label, const std::vector<std::stri
     QStringList shown;
     for (const std::string& line : lines)
         shown << QString::fromStdString(line);
-    setDescription(label, shown);
-}
-
-bool ConversionWindow::greenwichLongitudes() const {
-    return m.LongitudeOrigin == 2;
+    label->setText(shown.join(QLatin1Char('\n')));
 }
 
 void ConversionWindow::onExecute() {
@@ -513,11 +493,6 @@ void ConversionWindow::onAppend() {
         return;
     button(Button::Print)->setEnabled(true);
     tervano::ConversionPage* p = page();
-    if (!p) {
-        if (!queue_.append(printTitle(), [this](PrintQueue& q) { printBlock(q); }))
-            button(Button::Print)->setEnabled(false);
-        return;
-    }
     if (QLineEdit* name = pointNameBox())
         p->setPointName(name->text().toStdString());
     if (!queue_.append(QString::fromStdString(p->printTitle()), p->printedBlock(printTexts())))
@@ -527,46 +502,4 @@ void ConversionWindow::onAppend() {
 void ConversionWindow::onPrint() {
     queue_.print();
     button(Button::Print)->setEnabled(false);
-}
-
-// ---- until every window has its pages ----
-namespace {
-const char* const DescriptionProperty = "printedText";
-}
-
-void ConversionWindow::reportCheck(CoordinateField* field, const tervano::InputCheck& check) {
-    QStringList lines{QString::fromUtf8(check.line1)};
-    for (const char* line : {check.line2, check.line3})
-        if (*line != '\0')
-            lines << QString::fromUtf8(line);
-    reportInputError(field, lines,
-                     check.icon == tervano::CheckIcon::Warning ? MessageIcon::Exclamation
-                                                               : MessageIcon::Stop);
-}
-
-void ConversionWindow::setDescription(QLabel* label, const QStringList& lines) {
-    label->setText(lines.join(QLatin1Char('\n')));
-    label->setProperty(DescriptionProperty, lines.join(QLatin1Char('\r')));
-}
-
-QString ConversionWindow::descriptionText(const QLabel* label) {
-    return label->property(DescriptionProperty).toString();
-}
-
-void ConversionWindow::printBlockStart(PrintQueue& q, const QString& systemCaption, const QLabel* description,
-                                       const QString& pointName) {
-    q.setFont(11, true);
-    q.printLine({QStringLiteral("Sistema Geodetico di riferimento: "), systemCaption});
-    q.setFont(8, false);
-    q.printText(descriptionText(description));
-    q.printLine();
-    q.setFont(11, false);
-    q.printLine({m.HeaderPoint, pointName});
-    q.printLine();
-}
-
-void ConversionWindow::printBlockEnd(PrintQueue& q) {
-    q.setFont(11, false);
-    q.printLine({m.HeaderRule});
-    q.printLine();
 }

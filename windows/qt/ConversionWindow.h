@@ -145,9 +145,9 @@ protected:
     virtual void pasteCoordinates();
     // Shows or hides the window's notice about Greenwich longitudes.
     virtual void updateGreenwichNotice() {}
-    // Whether an angle box holds a ROMA40 longitude counted from LongitudeOrigin;
-    // by default a longitude box while ROMA40 is the selected system.
-    virtual bool countsFromLongitudeOrigin(const CoordinateField* field) const;
+    // Whether an angle box holds a ROMA40 longitude counted from LongitudeOrigin
+    // (the window asks its page for the system); none by default.
+    virtual bool countsFromLongitudeOrigin(const CoordinateField*) const { return false; }
     // Texts of the window's own that depend on the settings, after applySettings()
     // has shown the boxes again.
     virtual void settingsApplied() {}
@@ -168,9 +168,6 @@ protected:
     // A message box whose lines are joined by "\r".
     MessageAnswer showMessage(const QStringList& lines, MessageIcon icon,
                               MessageButtons buttons = MessageButtons::Ok);
-    // An input refused by "ESEGUI": the message, then its edit box shown and focused.
-    void reportInputError(CoordinateField* field, const QStringList& lines,
-                          MessageIcon icon = MessageIcon::Stop);
     // A page refused an input: its message lines and icon, then its box (if any) shown and focused.
     void reportRefusal(const tervano::Refusal& refusal);
     // The settings the pages compute and write with.
@@ -179,8 +176,6 @@ protected:
     tervano::ConversionPage* page() const;
     int pageIndex() const;
     const std::vector<CoordinateField*>& pageFields() const;
-    // A computed angle (decimal degrees) as a result box shows it in the current AngleUnit.
-    QString resultAngleText(double degrees) const;
     // "ESEGUI" passed its checks: "COPIA COORDINATE" enabled, "ACCODA" with a printer.
     void acceptResult();
     // An input changed or was refused: "COPIA COORDINATE" and "ACCODA"
@@ -193,20 +188,7 @@ protected:
     template <size_t N> static void setDescription(QLabel* label, const std::array<const char*, N>& lines) {
         setDescription(label, std::vector<std::string>(lines.begin(), lines.end()));
     }
-    bool greenwichLongitudes() const;
 
-    // ---- until every window has its pages (removed afterwards) ----
-    QPushButton* command(int index) const { return commands_[size_t(index - 1)]; }
-    virtual QString printTitle() const { return {}; }
-    virtual void printBlock(PrintQueue&) {}
-    void reportCheck(CoordinateField* field, const tervano::InputCheck& check);
-    static void setDescription(QLabel* label, const QStringList& lines);
-    static QString descriptionText(const QLabel* label);
-    void printBlockStart(PrintQueue& q, const QString& systemCaption, const QLabel* description,
-                         const QString& pointName);
-    void printBlockEnd(PrintQueue& q);
-
-    const std::vector<CoordinateField*>& inputFields() const { return fields_; }
     QTabWidget* tabs() const { return tabs_; }
     PrintQueue& queue() { return queue_; }
 
