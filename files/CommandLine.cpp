@@ -492,7 +492,9 @@ File:
 I numeri si scrivono come nelle finestre (la virgola decimale è accettata
 quando il delimitatore non è la virgola); i risultati sono scritti come
 numeri nella notazione scelta (41°55'24.399'' diventa 41.5524399 in
-notazione 1), le lunghezze al millimetro.
+notazione 1), le lunghezze come le mostrano le finestre: al millimetro, al
+metro nel passaggio fra sistemi in coordinate piane, al centimetro nel
+catasto.
 
 Uscita: 0 tutte le righe convertite, 1 alcune righe rifiutate,
 2 errore di uso o di file.
