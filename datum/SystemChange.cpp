@@ -65,6 +65,7 @@ bool Search(const CommonPointTable& table, int sourceSystem, int targetSystem, C
     const PreparedSearch s = PREPARACERCA(table, sourceSystem, out.SourceZone, targetSystem, east, north,
                                           LandMassFor(table, sourceSystem, targetSystem, place));
     out.FoundRow = s.FoundRow;
+    out.FoundDistance = std::sqrt(s.bestSquared);
     if (s.internalError != 0) {
         out.status = ChangeStatus::InternalError;
         out.internalErrorCode = s.internalError;

@@ -31,6 +31,7 @@ struct ChangeOutcome {
     int TargetZone = 0;       // ZoneCode
     int ResultZoneNumber = 0; // 32, 33 or 34 in plane mode to a UTM system; 0 otherwise
     int FoundRow = 0;
+    double FoundDistance = 0.0; // metres from the point to FoundRow, in the source pair's zone
 
     // Geographic mode: decimal degrees; a ROMA40 longitude in the caller's origin.
     double latitude = 0.0;

@@ -1,6 +1,12 @@
 #include "files/CommandLine.h"
 
+#include "files/CadastralRows.h"
+#include "files/CartesianRows.h"
+#include "files/DelimitedText.h"
 #include "files/GeoToPlaneRows.h"
+#include "files/PlaneToGeoRows.h"
+#include "files/SingleZoneRows.h"
+#include "files/SystemChangeRows.h"
 
 #include <algorithm>
 #include <charconv>
@@ -68,6 +74,14 @@ bool ZoneFromName(std::string_view name, std::optional<PlaneZone>& zone) {
     return false;
 }
 
+// An option's value that must be one number (the typed-number rule).
+std::optional<TypedNumber> NumberOption(const std::string& value) {
+    std::string normalised;
+    if (!IsNumberField(value, false, normalised))
+        return std::nullopt;
+    return ReadNumberField(normalised);
+}
+
 std::optional<int> PositiveInteger(std::string_view s) {
     int v = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
@@ -93,28 +107,123 @@ std::optional<Conversion> ConversionFromName(std::string_view name) {
     return std::nullopt;
 }
 
+bool NeedsCommonPoints(Conversion c) {
+    return c == Conversion::SystemChangeGeographic || c == Conversion::SystemChangePlane;
+}
+
 std::unique_ptr<RowConverter> MakeRowConverter(const ConversionOptions& o, std::string& error) {
     PageSettings settings;
     settings.angleUnit = o.angleUnit;
     settings.longitudeOrigin = o.longitudeOrigin;
     settings.decimalPoint = ".";
+    const bool utm = o.system != System::ROMA40;
+    const bool gaussBoagaZone = o.zone && (*o.zone == PlaneZone::GBOvest || *o.zone == PlaneZone::GBEst);
+    const char* const zonesOfSystem = o.system == System::ROMA40
+                                          ? "Il sistema ROMA40 ha i fusi ovest ed est"
+                                          : "I sistemi ED50 e WGS84 hanno i fusi 32, 33 e 34";
     switch (o.conversion) {
-    case Conversion::GeoToPlane: {
-        if (o.zone) {
-            const bool gaussBoaga = *o.zone == PlaneZone::GBOvest || *o.zone == PlaneZone::GBEst;
-            if (gaussBoaga != (o.system == System::ROMA40)) {
-                error = o.system == System::ROMA40 ? "Il sistema ROMA40 ha i fusi ovest ed est"
-                                                   : "I sistemi ED50 e WGS84 hanno i fusi 32, 33 e 34";
-                return nullptr;
-            }
+    case Conversion::GeoToPlane:
+        if (o.zone && gaussBoagaZone == utm) {
+            error = zonesOfSystem;
+            return nullptr;
         }
         return std::make_unique<GeoToPlaneRows>(settings, o.system, o.zone);
+    case Conversion::PlaneToGeo:
+        // A Gauss-Boaga zone follows from East; a UTM zone is chosen, as in the window.
+        if (!utm) {
+            if (o.zone) {
+                error = "Per il sistema ROMA40 il fuso segue dalla coordinata Est: non si indica";
+                return nullptr;
+            }
+            return std::make_unique<PlaneToGeoRows>(settings, o.system, PlaneZone::UTM32);
+        }
+        if (!o.zone || gaussBoagaZone) {
+            error = o.zone ? zonesOfSystem : "Indicare il fuso UTM dei punti con --fuso (32, 33, 34)";
+            return nullptr;
+        }
+        return std::make_unique<PlaneToGeoRows>(settings, o.system, *o.zone);
+    case Conversion::GeoToCartesian:
+    case Conversion::CartesianToGeo: {
+        XAxis axis = XAxis::ThroughMonteMario;
+        if (o.xAxis == "greenwich")
+            axis = XAxis::ThroughGreenwich;
+        else if (!o.xAxis.empty() && o.xAxis != "montemario") {
+            error = "Asse X non valido: \"" + o.xAxis + "\" (montemario, greenwich)";
+            return nullptr;
+        }
+        if (o.conversion == Conversion::GeoToCartesian)
+            return std::make_unique<GeoToCartesianRows>(settings, o.system, axis);
+        return std::make_unique<CartesianToGeoRows>(settings, o.system, axis);
     }
-    default:
-        error = std::string("La conversione \"") + ConversionName(o.conversion) +
-                "\" non è ancora disponibile per i file";
-        return nullptr;
+    case Conversion::SingleZoneGeoToPlane:
+    case Conversion::SingleZonePlaneToGeo: {
+        SingleZoneChoice zone;
+        if (o.meridian.empty() != o.falseEast.empty()) {
+            error = "Le opzioni --meridiano e --falso-est si indicano insieme";
+            return nullptr;
+        }
+        const struct {
+            const std::string& text;
+            std::optional<TypedValue>& value;
+            FieldKind kind;
+            const char* name;
+        } parameters[] = {{o.meridian, zone.meridian, FieldKind::Angle, "Meridiano centrale"},
+                          {o.falseEast, zone.falseEast, FieldKind::Length, "Falso est"},
+                          {o.scale, zone.scale, FieldKind::Length, "Fattore di scala"}};
+        for (const auto& p : parameters) {
+            if (p.text.empty())
+                continue;
+            const std::optional<TypedNumber> n = NumberOption(p.text);
+            if (!n) {
+                error = std::string(p.name) + " non valido: \"" + p.text + "\"";
+                return nullptr;
+            }
+            p.value = TypedOf(*n, p.kind, o.angleUnit);
+            p.value->shown = p.text;
+        }
+        if (o.conversion == Conversion::SingleZoneGeoToPlane)
+            return std::make_unique<SingleZoneGeoToPlaneRows>(settings, o.system, zone);
+        return std::make_unique<SingleZonePlaneToGeoRows>(settings, o.system, zone);
     }
+    case Conversion::SystemChangeGeographic:
+    case Conversion::SystemChangePlane: {
+        if (o.targetSystem.empty()) {
+            error = "Indicare il sistema di arrivo con --sistema-arrivo (roma40, ed50, wgs84)";
+            return nullptr;
+        }
+        const std::optional<System> target = SystemFromName(o.targetSystem);
+        if (!target) {
+            error = "Sistema di arrivo sconosciuto: \"" + o.targetSystem + "\" (roma40, ed50, wgs84)";
+            return nullptr;
+        }
+        if (*target == o.system) {
+            error = "Il sistema di arrivo deve essere diverso da quello di partenza";
+            return nullptr;
+        }
+        if (!o.commonPoints) {
+            error = "Tabella dei punti comuni non disponibile";
+            return nullptr;
+        }
+        if (o.conversion == Conversion::SystemChangeGeographic)
+            return std::make_unique<GeographicChangeRows>(settings, o.commonPoints, o.system, *target);
+        return std::make_unique<PlaneChangeRows>(settings, o.commonPoints, o.system, *target);
+    }
+    case Conversion::CadastreToGaussBoaga:
+    case Conversion::GaussBoagaToCadastre: {
+        if (o.centre.empty()) {
+            error = "Indicare il centro catastale con --centro (numero, nome o latitudine,longitudine)";
+            return nullptr;
+        }
+        const std::optional<CentreChoice> centre = CentreFromText(o.centre, error);
+        if (!centre)
+            return nullptr;
+        if (o.conversion == Conversion::CadastreToGaussBoaga)
+            return std::make_unique<CadastreToGaussBoagaRows>(settings, *centre);
+        return std::make_unique<GaussBoagaToCadastreRows>(settings, *centre);
+    }
+    }
+    error = "Conversione sconosciuta";
+    return nullptr;
 }
 
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args,
@@ -317,25 +426,54 @@ messaggio che spiega perché il punto non è stato convertito). Le righe di
 commento (che iniziano con #) e le righe vuote sono copiate come sono.
 
 Conversione:
-  -c, --conversione NOME  geo-piane (predefinita): da geografiche a piane
-                          (piane-geo, geo-cart, cart-geo, fuso-geo-piane,
-                          fuso-piane-geo, sistemi-geo, sistemi-piane,
-                          catasto-gb e gb-catasto non sono ancora
-                          disponibili per i file)
-  -s, --sistema NOME      roma40 (predefinito), ed50, wgs84
-  -f, --fuso NOME         appartenenza (predefinito: il fuso di appartenenza,
-                          con il fuso di sovrapposizione nelle colonne
-                          aggiunte quando il punto è nella fascia comune),
-                          oppure un fuso scelto: ovest, est (ROMA40),
-                          32, 33, 34 (ED50, WGS84)
+  -c, --conversione NOME  la conversione, come nelle finestre:
+      geo-piane       da geografiche a piane (predefinita): latitudine e
+                      longitudine in Nord, Est e fuso
+      piane-geo       da piane a geografiche: Nord ed Est in latitudine,
+                      longitudine e fuso
+      geo-cart        da geografiche a cartesiane: latitudine, longitudine e
+                      quota ellissoidica in X, Y, Z
+      cart-geo        da cartesiane a geografiche: X, Y, Z in latitudine,
+                      longitudine e quota
+      fuso-geo-piane  fuso unico, da geografiche a piane
+      fuso-piane-geo  fuso unico, da piane a geografiche
+      sistemi-geo     passaggio fra sistemi, coordinate geografiche
+      sistemi-piane   passaggio fra sistemi, coordinate piane: Nord, Est e,
+                      per ED50 e WGS84, il numero del fuso (32, 33, 34) in
+                      una terza colonna
+      catasto-gb      da Cassini-Soldner (X, Y) a Gauss-Boaga ROMA40
+      gb-catasto      da Gauss-Boaga ROMA40 (Nord, Est) a Cassini-Soldner
+  -s, --sistema NOME      sistema dei punti: roma40 (predefinito), ed50, wgs84
+  -f, --fuso NOME         geo-piane: appartenenza (predefinito: il fuso di
+                          appartenenza, con il fuso di sovrapposizione nelle
+                          colonne aggiunte quando il punto è nella fascia
+                          comune), oppure un fuso scelto: ovest, est
+                          (ROMA40), 32, 33, 34 (ED50, WGS84);
+                          piane-geo: il fuso UTM dei punti ED50 e WGS84
+                          (32, 33, 34); per ROMA40 il fuso segue da Est
   -n, --notazione N       notazione degli angoli: 1 Sessagesimali
                           (gg.ppssdddd), 2 Sessadecimali, 3 Centesimali,
                           4 Gradi Primi Decimi di primo (gg.ppdddddd);
                           predefinita: quella delle impostazioni di Tervano1
   -l, --longitudini NOME  origine delle longitudini ROMA40: montemario o
                           greenwich; predefinita: quella delle impostazioni
-  --asse-x, --meridiano, --falso-est, --scala, --sistema-arrivo, --centro
-                          scelte delle altre conversioni
+  --asse-x NOME           geo-cart, cart-geo: asse X del sistema ROMA40 per
+                          montemario (predefinito) o per greenwich
+  --meridiano ANGOLO      fuso unico: meridiano centrale nella notazione
+                          scelta, insieme a --falso-est (metri);
+                          predefiniti quelli del sistema
+  --falso-est METRI
+  --scala FATTORE         fuso unico: fattore di scala (predefinito 0.9996)
+  --sistema-arrivo NOME   sistemi-geo, sistemi-piane: il sistema in cui
+                          portare i punti (roma40, ed50, wgs84, diverso da
+                          --sistema); il risultato riporta anche il punto
+                          comune usato (riga della tabella), la sua distanza
+                          in metri e se il risultato è attendibile (sì, no)
+  --centro CENTRO         catasto-gb, gb-catasto: il centro catastale, come
+                          numero della tabella (da 1 a 18), nome o inizio
+                          del nome ("Monte Etna", "roma"), oppure
+                          latitudine,longitudine in gg.ppssdddd (Bessel,
+                          longitudine da Genova); lunghezze al centimetro
 
 File:
   -d, --delimitatore NOME tab, puntoevirgola, virgola, spazi (predefinito:
@@ -354,13 +492,22 @@ File:
 I numeri si scrivono come nelle finestre (la virgola decimale è accettata
 quando il delimitatore non è la virgola); i risultati sono scritti come
 numeri nella notazione scelta (41°55'24.399'' diventa 41.5524399 in
-notazione 1), le lunghezze al millimetro.
+notazione 1), le lunghezze come le mostrano le finestre: al millimetro, al
+metro nel passaggio fra sistemi in coordinate piane, al centimetro nel
+catasto.
 
 Uscita: 0 tutte le righe convertite, 1 alcune righe rifiutate,
 2 errore di uso o di file.
 
-Esempio:
+La tabella dei punti comuni del passaggio fra sistemi è letta dal file
+indicato dalla variabile TERVANO1_COMMON_POINTS, altrimenti da
+../share/tervano1 accanto al programma o dalla cartella dei dati di Tervano1.
+
+Esempi:
   tervano1-converti -s roma40 -n 1 punti.txt punti_gb.txt
+  tervano1-converti -c piane-geo -s wgs84 -f 33 utm.txt geo.txt
+  tervano1-converti -c sistemi-geo -s roma40 --sistema-arrivo wgs84 a.txt b.txt
+  tervano1-converti -c catasto-gb --centro "Monte Etna" mappa.txt gb.txt
 )";
 }
 

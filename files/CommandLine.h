@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datum/CommonPointTable.h"
 #include "files/FileRun.h"
 #include "files/RowConverter.h"
 #include "files/SettingsText.h"
@@ -40,18 +41,23 @@ struct ConversionOptions {
     std::optional<PlaneZone> zone; // nothing: the zone of membership
     int angleUnit = 1;             // 1..4
     int longitudeOrigin = 1;       // 1 Monte Mario, 2 Greenwich (ROMA40 longitudes)
-    // Choices of the other conversions, kept as given until their rows are converted.
-    std::string xAxis;        // geographic <-> cartesian: "greenwich" or "montemario"
-    std::string meridian;     // single zone: central meridian (in the notation)
+    // Choices of the other conversions, as given; MakeRowConverter reads them.
+    std::string xAxis;        // geographic <-> cartesian: "montemario" (default) or "greenwich"
+    std::string meridian;     // single zone: central meridian (in the notation), with falseEast
     std::string falseEast;    // single zone: metres
     std::string scale;        // single zone: scale factor
     std::string targetSystem; // change of system: the system to convert to
     std::string centre;       // cadastre: a centre of the table by name or number, or "lat,lon"
+    // Change of system: the common-point table, loaded by the caller.
+    std::shared_ptr<const CommonPointTable> commonPoints;
 };
 
+// Whether the conversion carries points between systems (needs commonPoints).
+bool NeedsCommonPoints(Conversion c);
+
 // The converter of rows for the options; nothing with a message when the
-// options do not make a conversion (a zone of another system, a conversion
-// not available yet).
+// options do not make a conversion (a zone of another system, a choice
+// missing or not valid).
 std::unique_ptr<RowConverter> MakeRowConverter(const ConversionOptions& o, std::string& error);
 
 struct CommandLine {

@@ -36,9 +36,12 @@ std::string LengthColumn(const std::string& shown) {
 }
 
 std::string AngleColumn(double degrees, int angleUnit) {
+    return AngleColumnOfText(FormatResultAngle(degrees, angleUnit));
+}
+
+std::string AngleColumnOfText(const std::string& shown) {
     // The result box's text, e.g. "-41° 55' 24.3990''", "41.92345678°",
     // "46.58172839", "41° 55.406650'": its digit groups packed into one number.
-    const std::string shown = FormatResultAngle(degrees, angleUnit);
     if (shown.empty())
         return {};
     std::string whole, packed;

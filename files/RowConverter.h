@@ -68,6 +68,9 @@ std::string LengthColumn(const std::string& shown);
 // notation, with the digits of the window's result box in that notation:
 // 41°55'24.3990'' is 41.5524399 in notation 1; trailing zeros dropped.
 std::string AngleColumn(double degrees, int angleUnit);
+// The same from a result box's text as a page writes it (any detail, decimal
+// point "."): its digit groups packed into one number; empty stays empty.
+std::string AngleColumnOfText(const std::string& shown);
 
 // Short zone names of the zone codes: "32", "33", "34", "Ovest", "Est".
 const char* ZoneColumn(int zoneCode);

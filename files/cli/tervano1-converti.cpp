@@ -1,13 +1,16 @@
 // tervano1-converti: converts the points of a delimited text file with the
 // conversion pages of Tervano1. Messages and help are Italian.
 
+#include "datum/CommonPointTable.h"
 #include "files/CommandLine.h"
+#include "files/CommonPointFile.h"
 #include "files/FileRun.h"
 #include "files/SettingsText.h"
 
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -87,6 +90,21 @@ int FileError(const std::string& message) {
     return 2;
 }
 
+// The common-point table of the change of system, from where the program finds it.
+std::shared_ptr<const tervano::CommonPointTable> LoadTable(std::string& error) {
+    const char* chosen = std::getenv("TERVANO1_COMMON_POINTS");
+    const std::string path = CommonPointFilePath(chosen != nullptr ? chosen : "", ProgramDirectory(),
+                                                 {TERVANO_DATA_DIR_BUILD, TERVANO_DATA_DIR_INSTALL});
+    auto table = std::make_shared<tervano::CommonPointTable>();
+    const tervano::CommonPointLoad load = tervano::LoadCommonPoints(path, *table);
+    if (!load.ok) {
+        error =
+            "Passaggio fra sistemi non disponibile: tabella dei punti comuni \"" + path + "\": " + load.error;
+        return nullptr;
+    }
+    return table;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -100,7 +118,13 @@ int main(int argc, char** argv) {
         std::fputs(HelpText().c_str(), stdout);
         return 0;
     }
-    const std::unique_ptr<RowConverter> converter = MakeRowConverter(cl->conversion, error);
+    ConversionOptions options = cl->conversion;
+    if (NeedsCommonPoints(options.conversion)) {
+        options.commonPoints = LoadTable(error);
+        if (!options.commonPoints)
+            return FileError(error);
+    }
+    const std::unique_ptr<RowConverter> converter = MakeRowConverter(options, error);
     if (!converter)
         return UsageError(error);
     if (!cl->layout.coordinateColumns.empty() &&

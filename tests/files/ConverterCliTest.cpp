@@ -305,3 +305,70 @@ TEST_F(ConverterCli, ProgressOnlyOnATerminalAndNotWhenQuiet) {
     EXPECT_EQ(quiet.find("Conversione"), std::string::npos) << quiet;
     EXPECT_NE(quiet.find("Righe lette: 40000"), std::string::npos);
 }
+
+TEST_F(ConverterCli, ChangeOfSystemFindsTheCommonPointTable) {
+    // From the build tree the table is the sources' one; rows refused keep their line.
+    Result r = RunConverter({"-c", "sistemi-geo", "-s", "roma40", "--sistema-arrivo", "wgs84", "-", "-"},
+                            Opt("Nome;Lat;Lon\nMM;41.552551;0\nLontano;50;1\n"));
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.err, "Riga 3: VALORE DELLA LATITUDINE NON AMMESSO DAL PROGRAMMA\n"
+                     "Righe lette: 2, convertite: 1, rifiutate: 1\n");
+    const std::string header = r.out.substr(0, r.out.find('\n'));
+    EXPECT_EQ(header,
+              "Nome;Lat;Lon;Latitudine;Longitudine;Punto comune;Distanza punto comune;Attendibile;Esito");
+    EXPECT_NE(r.out.find("\nMM;41.552551;0;41.55278;12.27077;"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(";sì;OK\n"), std::string::npos) << r.out;
+
+    // The variable names the table: one that is missing stops before any row, status 2.
+    Options o = Opt("MM;41.552551;0\n");
+    o.env.push_back("TERVANO1_COMMON_POINTS=" + (dir_ / "manca.tsv").string());
+    r = RunConverter({"-c", "sistemi-piane", "--sistema-arrivo", "ed50", "-", "-"}, o);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(
+        r.err.rfind("tervano1-converti: Passaggio fra sistemi non disponibile: tabella dei punti comuni \"" +
+                        (dir_ / "manca.tsv").string() + "\": ",
+                    0),
+        0u)
+        << r.err;
+    EXPECT_EQ(r.out, "");
+
+    // Installed: the table in ../share/tervano1 beside the program comes first.
+    fs::create_directories(dir_ / "bin");
+    fs::create_directories(dir_ / "share" / "tervano1");
+    fs::copy_file(TERVANO_CONVERTER, dir_ / "bin" / "tervano1-converti");
+    Spit(dir_ / "share" / "tervano1" / "common_points.tsv", "rotta\n");
+    const std::string program = (dir_ / "bin" / "tervano1-converti").string();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_RDONLY);
+        ::dup2(null, 0);
+        const std::string err = (dir_ / "err.txt").string();
+        const int errFd = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(errFd, 2);
+        ::putenv(const_cast<char*>(env_[0].c_str()));
+        ::unsetenv("TERVANO1_COMMON_POINTS");
+        ::execl(program.c_str(), program.c_str(), "-c", "sistemi-geo", "--sistema-arrivo", "ed50", "-", "-",
+                nullptr);
+        ::_exit(98);
+    }
+    int st = 0;
+    ::waitpid(pid, &st, 0);
+    EXPECT_TRUE(WIFEXITED(st) && WEXITSTATUS(st) == 2);
+    const std::string err = Slurp(dir_ / "err.txt");
+    EXPECT_NE(err.find("share/tervano1/common_points.tsv"), std::string::npos) << err;
+}
+
+TEST_F(ConverterCli, CadastreWithACentreOfTheTable) {
+    Result r = RunConverter({"-c", "catasto-gb", "--centro", "Monte Etna", "-", "-"},
+                            Opt("P1\t-30000\t40000\nP2\t90000000\t0\n"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "P1\t-30000\t40000\t4149711.68\t2558693.33\tEst\tOK");
+    EXPECT_NE(r.err.find("Riga 2: "), std::string::npos) << r.err;
+    r = RunConverter({"-c", "gb-catasto", "--centro", "18", "-", "-"}, Opt("P1;4149711.68;2558693.33\n"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "P1;4149711.68;2558693.33;-29999.99;39999.99;OK\n");
+    // A name that fits more centres is a usage error.
+    r = RunConverter({"-c", "gb-catasto", "--centro", "monte", "-", "-"}, Opt("P1;4149711.68;2558693.33\n"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("indica più centri catastali"), std::string::npos) << r.err;
+}

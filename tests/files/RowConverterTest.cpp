@@ -88,7 +88,7 @@ TEST(CommandLine, OptionsDefaultsAndUsageErrors) {
         EXPECT_EQ(error, message);
     }
 
-    // A zone of another system, and a conversion whose rows are not converted yet.
+    // A zone of another system; the choices each conversion needs.
     ConversionOptions o;
     o.system = System::ED50;
     o.zone = PlaneZone::GBEst;
@@ -96,7 +96,45 @@ TEST(CommandLine, OptionsDefaultsAndUsageErrors) {
     EXPECT_EQ(error, "I sistemi ED50 e WGS84 hanno i fusi 32, 33 e 34");
     o.system = System::ROMA40;
     EXPECT_TRUE(MakeRowConverter(o, error));
+    auto refusedWith = [&](const ConversionOptions& options) {
+        error.clear();
+        EXPECT_FALSE(MakeRowConverter(options, error));
+        return error;
+    };
     o.conversion = Conversion::PlaneToGeo;
-    EXPECT_FALSE(MakeRowConverter(o, error));
-    EXPECT_EQ(error, "La conversione \"piane-geo\" non è ancora disponibile per i file");
+    EXPECT_EQ(refusedWith(o), "Per il sistema ROMA40 il fuso segue dalla coordinata Est: non si indica");
+    o.system = System::WGS84;
+    o.zone.reset();
+    EXPECT_EQ(refusedWith(o), "Indicare il fuso UTM dei punti con --fuso (32, 33, 34)");
+    o.zone = PlaneZone::UTM33;
+    EXPECT_TRUE(MakeRowConverter(o, error));
+    o.conversion = Conversion::GeoToCartesian;
+    o.xAxis = "parigi";
+    EXPECT_EQ(refusedWith(o), "Asse X non valido: \"parigi\" (montemario, greenwich)");
+    o.conversion = Conversion::SingleZoneGeoToPlane;
+    o.meridian = "12";
+    EXPECT_EQ(refusedWith(o), "Le opzioni --meridiano e --falso-est si indicano insieme");
+    o.falseEast = "1500000 m";
+    EXPECT_EQ(refusedWith(o), "Falso est non valido: \"1500000 m\"");
+    o.falseEast = "1500000";
+    EXPECT_TRUE(MakeRowConverter(o, error));
+    o.conversion = Conversion::SystemChangeGeographic;
+    EXPECT_EQ(refusedWith(o), "Indicare il sistema di arrivo con --sistema-arrivo (roma40, ed50, wgs84)");
+    o.targetSystem = "wgs84";
+    EXPECT_EQ(refusedWith(o), "Il sistema di arrivo deve essere diverso da quello di partenza");
+    o.targetSystem = "ed50";
+    EXPECT_EQ(refusedWith(o), "Tabella dei punti comuni non disponibile");
+    o.conversion = Conversion::CadastreToGaussBoaga;
+    EXPECT_EQ(refusedWith(o),
+              "Indicare il centro catastale con --centro (numero, nome o latitudine,longitudine)");
+    o.centre = "19";
+    EXPECT_EQ(refusedWith(o), "Centro catastale \"19\" inesistente: i centri sono numerati da 1 a 18");
+    o.centre = "monte p";
+    EXPECT_EQ(refusedWith(o),
+              "Il nome \"monte p\" indica più centri catastali: 13 Monte Pennino, 15 Monte Petrella");
+    o.centre = "Atlantide";
+    EXPECT_EQ(refusedWith(o), "Centro catastale sconosciuto: \"Atlantide\"");
+    o.centre = "41.55,x";
+    EXPECT_EQ(refusedWith(o),
+              "Centro catastale non valido: \"41.55,x\" (latitudine,longitudine in gg.ppssdddd)");
 }

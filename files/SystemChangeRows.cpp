@@ -1,0 +1,141 @@
+#include "files/SystemChangeRows.h"
+
+#include "datum/CommonPointSearch.h"
+#include "geodesy/TextNumbers.h"
+
+#include <cmath>
+
+namespace tervano::files {
+
+namespace {
+
+// A typed value as the pages hand it to the engine: one not read stays out of every range.
+double Checked(const TypedValue& v) {
+    return v.valid ? v.value : HUGE_VAL;
+}
+
+// The page gives the result and its reliability but not the row that carried
+// it: the engine is asked again, with the page's own values, for the row and
+// its distance.
+void AppendCommonPoint(const ChangeOutcome& o, const SystemChangePage& page,
+                       std::vector<std::string>& results) {
+    results.push_back(std::to_string(o.FoundRow));
+    results.push_back(LengthColumn(FormatPattern(o.FoundDistance, Patterns::Metres)));
+    results.emplace_back(page.notices().empty() ? "sì" : "no");
+}
+
+std::optional<std::string> Outcome(const SystemChangePage& page, const std::optional<Refusal>& refused) {
+    if (refused)
+        return StatusOf(*refused);
+    if (page.internalError() != 0) {
+        // The window shows the text and ends the program; a file run refuses the row.
+        Refusal r;
+        std::string line;
+        for (char c : InternalErrorText(page.internalError())) {
+            if (c == '\r') {
+                r.lines.push_back(line);
+                line.clear();
+            } else {
+                line += c;
+            }
+        }
+        r.lines.push_back(line);
+        return StatusOf(r);
+    }
+    return std::nullopt;
+}
+
+const std::vector<std::string> CommonPointHeader{"Punto comune", "Distanza punto comune", "Attendibile"};
+
+} // namespace
+
+GeographicChangeRows::GeographicChangeRows(const PageSettings& settings,
+                                           std::shared_ptr<const CommonPointTable> table, System source,
+                                           System target)
+    : table_(std::move(table)), page_(settings, *table_) {
+    page_.chooseSource(source);
+    page_.chooseTarget(target);
+}
+
+GeographicChangeRows::GeographicChangeRows(const GeographicChangeRows& other)
+    : RowConverter(other), table_(other.table_), page_(other.page_.settings(), *table_) {
+    page_.chooseSource(other.page_.source());
+    page_.chooseTarget(other.page_.target());
+}
+
+std::vector<InputRole> GeographicChangeRows::inputs() const {
+    return {{"latitudine", FieldKind::Angle}, {"longitudine", FieldKind::Angle}};
+}
+
+std::vector<std::string> GeographicChangeRows::resultHeader() const {
+    std::vector<std::string> h{"Latitudine", "Longitudine"};
+    h.insert(h.end(), CommonPointHeader.begin(), CommonPointHeader.end());
+    return h;
+}
+
+std::optional<std::string> GeographicChangeRows::convert(std::span<const TypedNumber> fields,
+                                                         std::vector<std::string>& results) {
+    const PageSettings& s = page_.settings();
+    page_.setLatitude(TypedOf(fields[0], FieldKind::Angle, s.angleUnit));
+    page_.setLongitude(TypedOf(fields[1], FieldKind::Angle, s.angleUnit));
+    results.clear();
+    if (auto refused = Outcome(page_, page_.execute()))
+        return refused;
+    results.push_back(AngleColumnOfText(page_.latitudeText()));
+    results.push_back(AngleColumnOfText(page_.longitudeText()));
+    const ChangeOutcome o =
+        ChangeGeographic(*table_, {Code(page_.source()), Code(page_.target()), s.longitudeOrigin,
+                                   Checked(page_.latitude()), Checked(page_.longitude())});
+    AppendCommonPoint(o, page_, results);
+    return std::nullopt;
+}
+
+PlaneChangeRows::PlaneChangeRows(const PageSettings& settings, std::shared_ptr<const CommonPointTable> table,
+                                 System source, System target)
+    : table_(std::move(table)), page_(settings, *table_) {
+    page_.chooseSource(source);
+    page_.chooseTarget(target);
+}
+
+PlaneChangeRows::PlaneChangeRows(const PlaneChangeRows& other)
+    : RowConverter(other), table_(other.table_), page_(other.page_.settings(), *table_) {
+    page_.chooseSource(other.page_.source());
+    page_.chooseTarget(other.page_.target());
+}
+
+std::vector<InputRole> PlaneChangeRows::inputs() const {
+    std::vector<InputRole> in{{"nord", FieldKind::Length}, {"est", FieldKind::Length}};
+    if (page_.sourceHasZone())
+        in.push_back({"fuso", FieldKind::Length});
+    return in;
+}
+
+std::vector<std::string> PlaneChangeRows::resultHeader() const {
+    std::vector<std::string> h{"Nord", "Est", "Fuso"};
+    h.insert(h.end(), CommonPointHeader.begin(), CommonPointHeader.end());
+    return h;
+}
+
+std::optional<std::string> PlaneChangeRows::convert(std::span<const TypedNumber> fields,
+                                                    std::vector<std::string>& results) {
+    const int unit = page_.settings().angleUnit;
+    page_.setNorth(TypedOf(fields[0], FieldKind::Length, unit));
+    page_.setEast(TypedOf(fields[1], FieldKind::Length, unit));
+    if (page_.sourceHasZone())
+        page_.setZoneNumber(TypedOf(fields[2], FieldKind::Length, unit));
+    results.clear();
+    if (auto refused = Outcome(page_, page_.execute()))
+        return refused;
+    results.push_back(LengthColumn(page_.northText()));
+    results.push_back(LengthColumn(page_.eastText()));
+    results.emplace_back(page_.targetHasZone() ? page_.zoneText() : ZoneColumn(Code(page_.targetZone())));
+    // The zone number as the page reads it: the typed value to the nearest whole number, 0 when empty.
+    const double typedZone = Checked(page_.zoneNumber());
+    const int zoneNumber = std::abs(typedZone) < 1e6 ? int(std::lround(typedZone)) : 0;
+    const ChangeOutcome o = ChangePlane(*table_, {Code(page_.source()), Code(page_.target()),
+                                                  Checked(page_.north()), Checked(page_.east()), zoneNumber});
+    AppendCommonPoint(o, page_, results);
+    return std::nullopt;
+}
+
+} // namespace tervano::files
