@@ -93,6 +93,13 @@ std::optional<Conversion> ConversionFromName(std::string_view name) {
     return std::nullopt;
 }
 
+std::vector<Conversion> AllConversions() {
+    std::vector<Conversion> out;
+    for (const ConversionEntry& e : Conversions)
+        out.push_back(e.conversion);
+    return out;
+}
+
 std::unique_ptr<RowConverter> MakeRowConverter(const ConversionOptions& o, std::string& error) {
     PageSettings settings;
     settings.angleUnit = o.angleUnit;
