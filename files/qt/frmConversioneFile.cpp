@@ -1,6 +1,7 @@
 #include "files/qt/frmConversioneFile.h"
 
 #include "app/Modulo1.h"
+#include "app/WindowPlacement.h"
 #include "files/DelimitedText.h"
 #include "geodesy/PlaneConversions.h"
 #include "geodesy/TextNumbers.h"
@@ -22,7 +23,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
+#include <algorithm>
 #include <cstdio>
 
 using namespace tervano;
@@ -185,7 +188,8 @@ frmConversioneFile::frmConversioneFile(Modulo1& model, QWidget* mainWindow)
     preview_ = Named(new QTableWidget(inputFrame), QStringLiteral("Anteprima"));
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_->setSelectionMode(QAbstractItemView::NoSelection);
-    preview_->setMinimumHeight(150);
+    preview_->setFocusPolicy(Qt::NoFocus);
+    preview_->setMinimumSize(520, 150);
     preview_->horizontalHeader()->setStretchLastSection(true);
     preview_->setToolTip(QStringLiteral("Le prime righe del file come vengono lette"));
     auto* g1 = new QGridLayout(inputFrame);
@@ -366,7 +370,13 @@ frmConversioneFile::frmConversioneFile(Modulo1& model, QWidget* mainWindow)
 
     conversionChanged();
     setRunning(false);
-    resize(1000, 640);
+    PlaceOver(this, mainWindow_);
+    // Wider and taller than the main window: kept on its screen.
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(std::max(area.left(), std::min(x(), area.right() - width())),
+             std::max(area.top(), std::min(y(), area.bottom() - height())));
+    }
     if (mainWindow_)
         mainWindow_->setEnabled(false);
 }
@@ -540,9 +550,10 @@ void frmConversioneFile::refreshPreview() {
         for (size_t c = 0; c < rows[r].size(); ++c)
             preview_->setItem(int(r), int(c), new QTableWidgetItem(Q(rows[r][c].value)));
     preview_->resizeColumnsToContents();
-    format_->setText(QStringLiteral("Delimitatore: %1;  intestazione: %2")
+    format_->setText(QStringLiteral("Letto come: %1, %2")
                          .arg(DelimiterCaption(detected.delimiter),
-                              detected.headerIndex ? QStringLiteral("sì") : QStringLiteral("no")));
+                              detected.headerIndex ? QStringLiteral("con intestazione")
+                                                   : QStringLiteral("senza intestazione")));
 }
 
 void frmConversioneFile::message(const QStringList& lines) {

@@ -102,7 +102,7 @@ TEST_F(FileWindowTest, PreviewShowsTheFirstRowsSplitAsTheRunReadsThem) {
     EXPECT_EQ(t->horizontalHeaderItem(1)->text(), QStringLiteral("Lat\n(latitudine)"));
     EXPECT_EQ(t->horizontalHeaderItem(2)->text(), QStringLiteral("Lon\n(longitudine)"));
     EXPECT_EQ(t->horizontalHeaderItem(3)->text(), QStringLiteral("Note"));
-    EXPECT_EQ(label("LabelFormato"), QStringLiteral("Delimitatore: punto e virgola;  intestazione: sì"));
+    EXPECT_EQ(label("LabelFormato"), QStringLiteral("Letto come: punto e virgola, con intestazione"));
 
     // A delimiter set by hand splits the preview its way; no header row without a header.
     WriteFile(path("spazi.txt"), "A 41.5 -0.2\nB 42 1\n");
@@ -110,6 +110,7 @@ TEST_F(FileWindowTest, PreviewShowsTheFirstRowsSplitAsTheRunReadsThem) {
     EXPECT_EQ(t->columnCount(), 3);
     EXPECT_EQ(t->rowCount(), 2);
     EXPECT_EQ(t->horizontalHeaderItem(0)->text(), QStringLiteral("Colonna 1\n(nome)"));
+    EXPECT_EQ(label("LabelFormato"), QStringLiteral("Letto come: spazi, senza intestazione"));
     auto* delimiter = current->findChild<QComboBox*>(QStringLiteral("Delimitatore"));
     delimiter->setCurrentIndex(delimiter->findText(QStringLiteral("virgola")));
     EXPECT_EQ(t->columnCount(), 1);
