@@ -588,6 +588,10 @@ void frmConversioneFile::startRun() {
         output_->setFocus();
         return;
     }
+    if (QFileInfo::exists(outPath) &&
+        m.platform.messages.show(this, QStringLiteral("IL FILE DI USCITA ESISTE GIA',\rSOSTITUIRLO ?"),
+                                 MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
     std::FILE* input = QFileInfo(inPath).isFile() ? std::fopen(in.c_str(), "rb") : nullptr;
     if (input == nullptr) {
         message({QStringLiteral("IMPOSSIBILE APRIRE IL FILE DI INGRESSO"), inPath});

@@ -218,11 +218,21 @@ TEST_F(FileWindowTest, AnnullaPartWayLeavesNoOutputFile) {
     EXPECT_EQ(files(), QStringList{"grande.txt"}); // no output, no temporary file
     EXPECT_TRUE(fake.messages.shown.empty());
 
-    // An existing output file stays as it was after a cancelled run.
+    // An existing output file: the question answered No runs nothing; Yes
+    // runs, and the file stays as it was after a cancelled run.
     WriteFile(path("out.txt"), "precedente\n");
+    fake.messages.answers = {MessageAnswer::No, MessageAnswer::Yes};
     calls = 0;
     click("Command1");
+    EXPECT_FALSE(w->running());
+    EXPECT_EQ(calls, 0);
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_EQ(fake.messages.last().text, QStringLiteral("IL FILE DI USCITA ESISTE GIA',\rSOSTITUIRLO ?"));
+    EXPECT_EQ(fake.messages.last().buttons, MessageButtons::YesNo);
+    click("Command1");
+    EXPECT_TRUE(w->running());
     w->waitForRun();
+    EXPECT_EQ(calls, 1);
     EXPECT_EQ(ReadFile(path("out.txt")), QByteArray("precedente\n"));
     EXPECT_EQ(files(), (QStringList{"grande.txt", "out.txt"}));
 }
