@@ -653,6 +653,8 @@ void frmConversioneFile::finishRun(const std::shared_ptr<Outcome>& outcome) {
     if (worker_.joinable())
         worker_.join();
     setRunning(false);
+    if (unloaded_)
+        return;
     const RunSummary& s = outcome->run.summary;
     const QString counts = QStringLiteral("Righe lette: %1, convertite: %2, rifiutate: %3")
                                .arg(s.read)
@@ -720,11 +722,10 @@ void frmConversioneFile::browseOutput() {
 }
 
 void frmConversioneFile::closeEvent(QCloseEvent* event) {
-    // Closing during a run stops it: the output is discarded with its temporary file.
-    if (running_) {
-        stopWorker();
-        running_ = false;
-    }
+    // Closing during a run stops it after the block being converted; the
+    // worker discards the output with its temporary file, and the window,
+    // deleted once closed, waits for it.
+    cancelRequested_ = true;
     if (!unloaded_) {
         unloaded_ = true;
         if (mainWindow_)

@@ -237,6 +237,34 @@ TEST_F(FileWindowTest, AnnullaPartWayLeavesNoOutputFile) {
     EXPECT_EQ(files(), (QStringList{"grande.txt", "out.txt"}));
 }
 
+TEST_F(FileWindowTest, ClosedDuringARunLeavesNoOutputAndGivesTheMainWindowBack) {
+    QByteArray big;
+    for (int i = 0; i < 100000; ++i)
+        big += "P" + QByteArray::number(i) + "\t41.5\t-0.2\n";
+    WriteFile(path("grande.txt"), big);
+    setFiles(path("grande.txt"), path("out.txt"));
+    EXPECT_FALSE(mainWindow.isEnabled());
+    // The window closed from its title bar on its own thread once the first block is written.
+    bool closedNow = false;
+    w->setProgressHook([&](std::uint64_t) {
+        QMetaObject::invokeMethod(
+            w,
+            [&] {
+                if (!closedNow)
+                    current->close();
+                closedNow = true;
+            },
+            Qt::BlockingQueuedConnection);
+    });
+    click("Command1");
+    while (!closedNow)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    EXPECT_TRUE(mainWindow.isEnabled());
+    EXPECT_TRUE(closed()); // deleted, after the worker ended
+    EXPECT_EQ(files(), QStringList{"grande.txt"});
+    EXPECT_TRUE(fake.messages.shown.empty());
+}
+
 TEST_F(FileWindowTest, FileErrorsAndUnavailableConversionsAreToldWithoutARun) {
     WriteFile(path("in.txt"), "P1;41.5;-0.2\n");
     click("Command1");
