@@ -8,6 +8,7 @@
 #include "app/WindowRegistry.h"
 #include "app/frmImpostazioni.h"
 #include "app/frmInfo.h"
+#include "files/qt/frmConversioneFile.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -67,6 +68,7 @@ frmTervano::~frmTervano() {
         delete entry.second.data();
     delete settings_.data();
     delete about_.data();
+    delete fileConversion_.data();
 }
 
 void frmTervano::buildMenu() {
@@ -77,6 +79,9 @@ void frmTervano::buildMenu() {
     QAction* impostazioni = generale->addAction(QStringLiteral("&Impostazioni..."));
     impostazioni->setObjectName(QStringLiteral("impostazioni"));
     connect(impostazioni, &QAction::triggered, this, &frmTervano::openSettings);
+    QAction* conversioneFile = generale->addAction(QStringLiteral("Conversione di &file..."));
+    conversioneFile->setObjectName(QStringLiteral("conversionefile"));
+    connect(conversioneFile, &QAction::triggered, this, &frmTervano::openFileConversion);
     QAction* info = generale->addAction(QStringLiteral("In&formazioni su..."));
     info->setObjectName(QStringLiteral("INFO"));
     connect(info, &QAction::triggered, this, &frmTervano::openAbout);
@@ -164,4 +169,10 @@ void frmTervano::openAbout() {
     if (!about_)
         about_ = new frmInfo(this);
     BringToFront(about_);
+}
+
+void frmTervano::openFileConversion() {
+    if (!fileConversion_)
+        fileConversion_ = new frmConversioneFile(m_, this);
+    BringToFront(fileConversion_);
 }

@@ -26,8 +26,11 @@ public:
 
     void openSettings();
     void openAbout();
+    // Shows the window "Conversione di file" (created on first use).
+    void openFileConversion();
     frmImpostazioni* settingsDialog() const { return settings_; }
     frmInfo* aboutWindow() const { return about_; }
+    QWidget* fileConversionWindow() const { return fileConversion_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,4 +43,5 @@ private:
     std::map<QString, QPointer<QWidget>> windows_;
     QPointer<frmImpostazioni> settings_;
     QPointer<frmInfo> about_;
+    QPointer<QWidget> fileConversion_;
 };

@@ -111,6 +111,13 @@ bool NeedsCommonPoints(Conversion c) {
     return c == Conversion::SystemChangeGeographic || c == Conversion::SystemChangePlane;
 }
 
+std::vector<Conversion> AllConversions() {
+    std::vector<Conversion> out;
+    for (const ConversionEntry& e : Conversions)
+        out.push_back(e.conversion);
+    return out;
+}
+
 std::unique_ptr<RowConverter> MakeRowConverter(const ConversionOptions& o, std::string& error) {
     PageSettings settings;
     settings.angleUnit = o.angleUnit;

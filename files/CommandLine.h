@@ -32,6 +32,8 @@ enum class Conversion {
 
 const char* ConversionName(Conversion c);
 std::optional<Conversion> ConversionFromName(std::string_view name);
+// Every conversion the options can name, in the order of the help.
+std::vector<Conversion> AllConversions();
 
 // The choices of a conversion, as the windows offer them. Those a
 // conversion does not take are ignored by it.

@@ -49,7 +49,7 @@ TEST(MainWindow, MenuHasEveryEntryAndConversionEntriesWaitForTheirWindows) {
               (QStringList{"&Generale", "Geografiche - &Piane", "Geografiche - &Cartesiane",
                            "Passaggio fra &Sistemi", "Ca&tasto", "&Esci"}));
     EXPECT_EQ(Captions(w.findChild<QMenu*>(QStringLiteral("generale"))->actions()),
-              (QStringList{"&Impostazioni...", "In&formazioni su...", "&Esci"}));
+              (QStringList{"&Impostazioni...", "Conversione di &file...", "In&formazioni su...", "&Esci"}));
     EXPECT_EQ(Captions(w.findChild<QMenu*>(QStringLiteral("piane"))->actions()),
               (QStringList{"&Geografiche - Piane", "&Piane - Geografiche", "&Fuso Unico"}));
     EXPECT_EQ(Captions(w.findChild<QMenu*>(QStringLiteral("cartesiane"))->actions()),
@@ -67,7 +67,7 @@ TEST(MainWindow, MenuHasEveryEntryAndConversionEntriesWaitForTheirWindows) {
         ASSERT_NE(action, nullptr) << item;
         EXPECT_EQ(action->isEnabled(), ConversionWindowAvailable(QString::fromLatin1(window))) << item;
     }
-    for (const char* item : {"impostazioni", "INFO", "escigen", "esci"})
+    for (const char* item : {"impostazioni", "conversionefile", "INFO", "escigen", "esci"})
         EXPECT_TRUE(w.findChild<QAction*>(QString::fromLatin1(item))->isEnabled()) << item;
 }
 
