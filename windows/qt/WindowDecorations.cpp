@@ -104,13 +104,13 @@ QGridLayout* LayOutGrid(QWidget* frame, std::initializer_list<GridCell> cells) {
 }
 
 QGroupBox* MakeRowFrame(QWidget* parent, const char* name, const char* title,
-                        std::initializer_list<FrameRow> rows, QLabel* notice, RowLabels labels) {
+                        std::initializer_list<FrameRow> rows, QLabel* notice, RowFrameLook look) {
     auto* frame = Named(new QGroupBox(QString::fromUtf8(title), parent), name);
     auto* g = new QGridLayout(frame);
     int row = 0;
     for (const FrameRow& r : rows) {
         QLabel* label =
-            labels == RowLabels::Bold
+            look == RowFrameLook::Bold
                 ? MakeRowLabel(frame, QString::fromLatin1(r.labelName), QString::fromUtf8(r.caption))
                 : MakeLabel(frame, r.labelName, r.caption, Qt::AlignRight | Qt::AlignVCenter);
         g->addWidget(label, row, 0);
@@ -119,8 +119,8 @@ QGroupBox* MakeRowFrame(QWidget* parent, const char* name, const char* title,
     if (notice)
         g->addWidget(notice, row, 0, 1, 2);
     g->setColumnStretch(1, 1);
-    // An empty row below takes the spare height.
-    g->setRowStretch(g->rowCount(), 1);
+    if (look == RowFrameLook::Bold)
+        g->setRowStretch(g->rowCount(), 1); // an empty row below takes the spare height
     return frame;
 }
 

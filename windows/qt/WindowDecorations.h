@@ -72,14 +72,15 @@ struct FrameRow {
     QWidget* box;
     Qt::Alignment alignment = {};
 };
-// How the labels before the boxes look: bold, or plain and set against their box.
-enum class RowLabels { Bold, Plain };
+// How a frame of rows looks: bold labels, the rows at their natural height at
+// the top of the frame (level with the rows of a frame beside it); or plain
+// labels set against their boxes, the rows sharing the frame's height.
+enum class RowFrameLook { Bold, Plain };
 // A frame of rows "label  box", the boxes taking the spare width, then the
-// notice (styled) across the frame, if any. The rows keep their natural height
-// at the top of the frame, level with the rows of a frame beside it.
+// notice (styled) across the frame, if any.
 QGroupBox* MakeRowFrame(QWidget* parent, const char* name, const char* title,
                         std::initializer_list<FrameRow> rows, QLabel* notice = nullptr,
-                        RowLabels labels = RowLabels::Bold);
+                        RowFrameLook look = RowFrameLook::Bold);
 
 // The frames of a tab side by side, each given `stretch` of the spare width.
 void SideBySide(QWidget* tab, std::initializer_list<QWidget*> frames, int stretch = 1);
