@@ -52,11 +52,10 @@ const Qt::Alignment BeforeBox = Qt::AlignRight | Qt::AlignVCenter;
 frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     : ConversionWindow(model, mainWindow, QStringLiteral("frmCatasto"), QStringLiteral("Catasto")) {
     // Centre of the cadastral system, shared by both pages.
-    auto* frame1 =
-        Named(new QGroupBox(QStringLiteral("Coordinate del centro del Sistema Catastale riferite a "
-                                           "Bessel (Genova) con longitudine da Genova"),
-                            this),
-              "Frame1");
+    QGroupBox* frame1 =
+        MakeFrame(this, "Frame1",
+                  "Coordinate del centro del Sistema Catastale riferite a Bessel (Genova) con "
+                  "longitudine da Genova");
     combo_ = Named(new QComboBox(frame1), "Combo1");
     combo_->setToolTip(QStringLiteral("Selezionare una voce dall'elenco"));
     for (int i = 0; i < CentreCount; ++i)

@@ -41,10 +41,8 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     // Tab 0: latitude and longitude; the frames' captions follow the systems.
     auto* geographic = new QWidget;
     addPage(&geographic_, geographic);
-    latitude_ = MakeField(Kind::Angle, "Text5", "Text1", geographic);
-    latitude_->setAngleRole(CoordinateField::AngleRole::Latitude);
-    longitude_ = MakeField(Kind::Angle, "Text6", "Text2", geographic);
-    longitude_->setAngleRole(CoordinateField::AngleRole::Longitude);
+    latitude_ = MakeAngleField(CoordinateField::AngleRole::Latitude, "Text5", "Text1", geographic);
+    longitude_ = MakeAngleField(CoordinateField::AngleRole::Longitude, "Text6", "Text2", geographic);
     // Typed angles are shown as finely as the results: seconds to tenths,
     // minutes to thousandths, degrees and grads to five decimals.
     for (CoordinateField* f : {latitude_, longitude_}) {
@@ -110,7 +108,7 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     QWidget* unitRow = makeUnitRow(QStringLiteral("Label9"), QStringLiteral("Label10"));
     label9_ = unitRow->findChild<QLabel*>(QStringLiteral("Label9"));
     label10_ = unitRow->findChild<QLabel*>(QStringLiteral("Label10"));
-    auto* frame9 = Named(new QGroupBox(this), "Frame9");
+    QGroupBox* frame9 = MakeFrame(this, "Frame9");
     QBoxLayout* buttons = buttonPanel(true);
     buttons->addStretch(1);
     frame9->setLayout(buttons);

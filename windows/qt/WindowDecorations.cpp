@@ -83,9 +83,20 @@ CoordinateField* MakeField(CoordinateField::Kind kind, const char* edit, const c
     return f;
 }
 
+CoordinateField* MakeAngleField(CoordinateField::AngleRole role, const char* edit, const char* display,
+                                QWidget* parent) {
+    CoordinateField* f = MakeField(CoordinateField::Kind::Angle, edit, display, parent);
+    f->setAngleRole(role);
+    return f;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* title) {
+    return Named(new QGroupBox(QString::fromUtf8(title), parent), name);
+}
+
 OptionFrame MakeOptionFrame(QWidget* parent, const char* name, const char* title, const char* group,
                             std::initializer_list<const char*> options) {
-    OptionFrame o{Named(new QGroupBox(QString::fromUtf8(title), parent), name), nullptr};
+    OptionFrame o{MakeFrame(parent, name, title), nullptr};
     o.group = Named(new QButtonGroup(o.frame), group);
     int id = 0;
     for (const char* text : options) {
@@ -105,7 +116,7 @@ QGridLayout* LayOutGrid(QWidget* frame, std::initializer_list<GridCell> cells) {
 
 QGroupBox* MakeRowFrame(QWidget* parent, const char* name, const char* title,
                         std::initializer_list<FrameRow> rows, QLabel* notice, RowFrameLook look) {
-    auto* frame = Named(new QGroupBox(QString::fromUtf8(title), parent), name);
+    QGroupBox* frame = MakeFrame(parent, name, title);
     auto* g = new QGridLayout(frame);
     int row = 0;
     for (const FrameRow& r : rows) {

@@ -31,6 +31,8 @@ QLabel* MakeZonePicture(QWidget* parent, const QString& name);
 //   MakeLabel(frame, "Label14", "Unità ...")            a plain label
 //   MakeNotice(frame, "Label8", "ATTENZIONE: ...")      a red notice
 //   MakeField(Kind::Length, "Text14", "Text13", page, "Coordinata Nord in metri")
+//   MakeAngleField(AngleRole::Latitude, "Text7", "Text1", page)
+//   MakeFrame(this, "Frame9")                           a frame with its object name and title
 //   MakeOptionFrame(this, "Frame3", "Fattore di scala", "Option3", {"Fattore usuale =", ...})
 //   MakeRowFrame(page, "Frame4", "Coordinate Geografiche", {{"Label1", "φ =", lat}, ...}, notice)
 //   LayOutGrid(frame, {{combo, 0, 0, 1, 2}, {box, 1, 1}})
@@ -46,6 +48,11 @@ QLabel* MakeNotice(QWidget* parent, const char* name, const char* text);
 // A coordinate field with its edit and display boxes, and their tooltip if any.
 CoordinateField* MakeField(CoordinateField::Kind kind, const char* edit, const char* display, QWidget* parent,
                            const char* toolTip = nullptr);
+// An angle field (CoordinateField::Kind::Angle) holding a latitude or a longitude.
+CoordinateField* MakeAngleField(CoordinateField::AngleRole role, const char* edit, const char* display,
+                                QWidget* parent);
+// A frame with its object name and title.
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const char* title = "");
 
 // A frame of options "<group>_0", "<group>_1" ... in the button group named
 // `group`, with the ids 0, 1 ...; the caller lays the buttons out.

@@ -18,6 +18,7 @@
 
 using namespace tervano;
 using Kind = CoordinateField::Kind;
+using Role = CoordinateField::AngleRole;
 
 namespace {
 
@@ -37,8 +38,7 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
                                                {"Merid. Medio per l'Italia = ", "Meridiano Scelto = "});
     option2_ = frame2.group;
     label5_ = MakeLabel(frame2.frame, "Label5", "");
-    meridianField_ = MakeField(Kind::Angle, "Text6", "Text5", frame2.frame);
-    meridianField_->setAngleRole(CoordinateField::AngleRole::Longitude);
+    meridianField_ = MakeAngleField(Role::Longitude, "Text6", "Text5", frame2.frame);
     label6_ = MakeLabel(frame2.frame, "Label6", "Falsa origine Est =");
     falseEastField_ = MakeField(Kind::Length, "Text10", "Text9", frame2.frame,
                                 "Falsa origine Est del merid. centrale in metri");
@@ -101,10 +101,8 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     auto* tabs = Named(new QTabWidget(this), "SSTab1");
     auto* page0 = new QWidget;
     addPage(&geoPage_, page0);
-    latitudeField_ = MakeField(Kind::Angle, "Text7", "Text1", page0);
-    latitudeField_->setAngleRole(CoordinateField::AngleRole::Latitude);
-    longitudeField_ = MakeField(Kind::Angle, "Text8", "Text2", page0);
-    longitudeField_->setAngleRole(CoordinateField::AngleRole::Longitude);
+    latitudeField_ = MakeAngleField(Role::Latitude, "Text7", "Text1", page0);
+    longitudeField_ = MakeAngleField(Role::Longitude, "Text8", "Text2", page0);
     addInputField(latitudeField_);
     addInputField(longitudeField_);
     label16_ = MakeNotice(page0, "Label16", "ATTENZIONE:     Long. da Greenwich");
