@@ -84,7 +84,7 @@ struct FrameRow {
 // labels set against their boxes, the rows sharing the frame's height.
 enum class RowFrameLook { Bold, Plain };
 // A frame of rows "label  box", the boxes taking the spare width, then the
-// notice (styled) across the frame, if any.
+// notice (a MakeNotice label) across the frame, if any.
 QGroupBox* MakeRowFrame(QWidget* parent, const char* name, const char* title,
                         std::initializer_list<FrameRow> rows, QLabel* notice = nullptr,
                         RowFrameLook look = RowFrameLook::Bold);
@@ -105,4 +105,5 @@ ValuedDescription MakeValuedDescription(QWidget* parent, const char* frameName, 
 // Widgets that keep their room while hidden, so that showing and hiding them
 // neither resizes the window nor moves what is beside them.
 void KeepRoomWhenHidden(std::initializer_list<QWidget*> widgets);
+// Shows or hides the widgets together.
 void SetVisible(std::initializer_list<QWidget*> widgets, bool visible);
