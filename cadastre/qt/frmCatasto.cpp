@@ -3,9 +3,9 @@
 #include "app/Modulo1.h"
 #include "geodesy/TextNumbers.h"
 #include "windows/qt/CoordinateField.h"
+#include "windows/qt/WindowDecorations.h"
 
 #include <QApplication>
-#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,29 +20,9 @@
 
 using namespace tervano;
 
+using Kind = CoordinateField::Kind;
+
 namespace {
-
-QLabel* label(const char* text, const char* name, QWidget* parent, bool beforeBox = false) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    if (beforeBox)
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return l;
-}
-
-// A frame with two labelled boxes, one under the other.
-QGroupBox* pairFrame(const char* name, const char* caption, const char* const labels[2], QWidget* a,
-                     QWidget* b) {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption));
-    frame->setObjectName(QString::fromLatin1(name));
-    auto* g = new QGridLayout(frame);
-    g->addWidget(label(labels[0], "", frame, true), 0, 0);
-    g->addWidget(a, 0, 1);
-    g->addWidget(label(labels[1], "", frame, true), 1, 0);
-    g->addWidget(b, 1, 1);
-    g->setColumnStretch(1, 1);
-    return frame;
-}
 
 // The controls of one direction's tab.
 struct DirectionNames {
@@ -65,19 +45,18 @@ const DirectionNames Directions[2] = {
      {"X =", "Y =", "N =", "E ="}},
 };
 
+const Qt::Alignment BeforeBox = Qt::AlignRight | Qt::AlignVCenter;
+
 } // namespace
 
 frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     : ConversionWindow(model, mainWindow, QStringLiteral("frmCatasto"), QStringLiteral("Catasto")) {
     // Centre of the cadastral system, shared by both pages.
-    auto* frame1 = new QGroupBox(
-        QStringLiteral(
-            "Coordinate del centro del Sistema Catastale riferite a Bessel (Genova) con longitudine "
-            "da Genova"),
-        this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    combo_ = new QComboBox(frame1);
-    combo_->setObjectName(QStringLiteral("Combo1"));
+    QGroupBox* frame1 =
+        MakeFrame(this, "Frame1",
+                  "Coordinate del centro del Sistema Catastale riferite a Bessel (Genova) con "
+                  "longitudine da Genova");
+    combo_ = Named(new QComboBox(frame1), "Combo1");
     combo_->setToolTip(QStringLiteral("Selezionare una voce dall'elenco"));
     for (int i = 0; i < CentreCount; ++i)
         combo_->addItem(QString::fromStdString(CentreName(i)));
@@ -92,43 +71,35 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
         return QString::fromStdString(shownPage()->typedCentreText(f.typed()));
     };
     std::vector<QWidget*> tabOrder{combo_};
-    const auto field = [&](CoordinateField::Kind kind, const char* edit, const char* display, const char* tip,
+    const auto field = [&](Kind kind, const char* edit, const char* display, const char* tip,
                            QWidget* parent) {
-        auto* f = new CoordinateField(kind, QString::fromLatin1(edit), QString::fromLatin1(display), parent);
-        f->setToolTips(QString::fromUtf8(tip));
+        CoordinateField* f = MakeField(kind, edit, display, parent, tip);
         addInputField(f);
         tabOrder.push_back(f->edit());
         return f;
     };
-    for (CoordinateField** f : {&centreLat_, &centreLon_}) {
-        const bool lat = f == &centreLat_;
-        *f = field(
-            CoordinateField::Kind::FixedSexagesimal, lat ? "Text15" : "Text16", lat ? "Text5" : "Text6",
-            lat ? "Latitudine in sessagesimali (gg.ppssdddd)" : "Longitudine in sessagesimali (gg.ppssdddd)",
-            frame1);
-        (*f)->setFormatter(centreFormatter);
-        connect(*f, &CoordinateField::displayClicked, this, [this, f] { onCentreDisplayClicked(*f); });
+    centreLat_ =
+        field(Kind::FixedSexagesimal, "Text15", "Text5", "Latitudine in sessagesimali (gg.ppssdddd)", frame1);
+    centreLon_ = field(Kind::FixedSexagesimal, "Text16", "Text6",
+                       "Longitudine in sessagesimali (gg.ppssdddd)", frame1);
+    for (CoordinateField* f : {centreLat_, centreLon_}) {
+        f->setFormatter(centreFormatter);
+        connect(f, &CoordinateField::displayClicked, this, [this, f] { onCentreDisplayClicked(f); });
     }
-
-    provinces_ = label("", "Label12", frame1);
-    provinces_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    provinces_ = MakeLabel(frame1, "Label12", "", Qt::AlignLeft | Qt::AlignTop);
     provinces_->setMinimumHeight(provinces_->fontMetrics().lineSpacing() * 8);
     // The list keeps its room while hidden: choosing a centre does not resize the window.
-    QSizePolicy keepRoom = provinces_->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    provinces_->setSizePolicy(keepRoom);
-
-    auto* centreGrid = new QGridLayout(frame1);
-    centreGrid->addWidget(combo_, 0, 0, 1, 2);
-    centreGrid->addWidget(label("φ =", "Label7", frame1, true), 1, 0);
-    centreGrid->addWidget(centreLat_, 1, 1);
-    centreGrid->addWidget(label("λ =", "Label10", frame1, true), 2, 0);
-    centreGrid->addWidget(centreLon_, 2, 1);
-    centreGrid->addWidget(label("Unità di misura degli angoli: Sessagesimali", "Label14", frame1), 3, 0, 1,
-                          2);
-    centreGrid->addWidget(
-        label("Provincie interessate dal Sistema Catastale selezionato:", "Label13", frame1), 0, 2);
-    centreGrid->addWidget(provinces_, 1, 2, 4, 1);
+    KeepRoomWhenHidden({provinces_});
+    QGridLayout* centreGrid = LayOutGrid(
+        frame1,
+        {{combo_, 0, 0, 1, 2},
+         {MakeLabel(frame1, "Label7", "φ =", BeforeBox), 1, 0},
+         {centreLat_, 1, 1},
+         {MakeLabel(frame1, "Label10", "λ =", BeforeBox), 2, 0},
+         {centreLon_, 2, 1},
+         {MakeLabel(frame1, "Label14", "Unità di misura degli angoli: Sessagesimali"), 3, 0, 1, 2},
+         {MakeLabel(frame1, "Label13", "Provincie interessate dal Sistema Catastale selezionato:"), 0, 2},
+         {provinces_, 1, 2, 4, 1}});
     centreGrid->setColumnStretch(1, 1);
     centreGrid->setColumnStretch(2, 1);
     centreGrid->setRowStretch(4, 1);
@@ -136,37 +107,30 @@ frmCatasto::frmCatasto(Modulo1& model, QWidget* mainWindow)
     QGroupBox* pointFrame = makePointNameFrame(QStringLiteral("Frame2"), QStringLiteral("Text17"), nullptr);
 
     // The two directions, one page per tab.
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_ = Named(new QTabWidget(this), "SSTab1");
     for (size_t i = 0; i < directions_.size(); ++i) {
         const DirectionNames& n = Directions[i];
         auto* tab = new QWidget;
         addPage(directions_[i], tab);
         CoordinateField* typed[2];
         for (size_t k = 0; k < 2; ++k) {
-            typed[k] =
-                field(CoordinateField::Kind::Length, n.boxes[2 * k], n.boxes[2 * k + 1], n.tips[k], nullptr);
+            typed[k] = field(Kind::Length, n.boxes[2 * k], n.boxes[2 * k + 1], n.tips[k], nullptr);
             typed[k]->setPattern(QString::fromUtf8(Patterns::MetresCm));
             results_[i][k] = makeResultBox(QString::fromLatin1(n.boxes[4 + k]));
         }
-        auto* l = new QHBoxLayout(tab);
-        l->addWidget(pairFrame(n.frames[0], directions_[i]->inputCaption(), n.labels, typed[0], typed[1]));
-        l->addWidget(pairFrame(n.frames[1], directions_[i]->resultCaption(), n.labels + 2, results_[i][0],
-                               results_[i][1]));
+        SideBySide(tab,
+                   {MakeRowFrame(tab, n.frames[0], directions_[i]->inputCaption(),
+                                 {{"", n.labels[0], typed[0]}, {"", n.labels[1], typed[1]}}, nullptr,
+                                 RowFrameLook::Plain),
+                    MakeRowFrame(tab, n.frames[1], directions_[i]->resultCaption(),
+                                 {{"", n.labels[2], results_[i][0]}, {"", n.labels[3], results_[i][1]}},
+                                 nullptr, RowFrameLook::Plain)},
+                   0);
         tabs_->addTab(tab, QString::fromLatin1(n.tab));
     }
     setTabs(tabs_);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(frame1);
-    left->addWidget(pointFrame);
-    left->addWidget(tabs_);
-    left->addStretch(1);
-    auto* main = new QHBoxLayout(this);
-    main->addLayout(left, 1);
-    auto* buttons = buttonPanel(true);
-    buttons->addStretch(1);
-    main->addLayout(buttons);
+    arrangeColumns({}, {frame1, pointFrame, tabs_});
     tabOrder.push_back(button(Button::Execute));
     for (size_t i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i], tabOrder[i + 1]);

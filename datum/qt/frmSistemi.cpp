@@ -6,8 +6,8 @@
 #include "windows/qt/CoordinateField.h"
 #include "windows/qt/WindowDecorations.h"
 
+#include <QBoxLayout>
 #include <QEvent>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,71 +19,11 @@
 
 using namespace tervano;
 using Moment = SystemChangePage::CaptionMoment;
+using Kind = CoordinateField::Kind;
 
 namespace {
-
-QLabel* NoticeLabel(QWidget* parent, const QString& name) {
-    auto* label = new QLabel(QStringLiteral("ATTENZIONE:          Long. da Greenwich"), parent);
-    label->setObjectName(name);
-    StyleNotice(label);
-    return label;
+const char* const Notice = "ATTENZIONE:          Long. da Greenwich";
 }
-
-CoordinateField* Field(CoordinateField::Kind kind, const char* edit, const char* display, QWidget* parent,
-                       const char* toolTip = nullptr) {
-    auto* f = new CoordinateField(kind, QString::fromLatin1(edit), QString::fromLatin1(display), parent);
-    if (toolTip)
-        f->setToolTips(QString::fromLatin1(toolTip));
-    return f;
-}
-
-// A tab showing the frame of the typed point beside the frame of the result.
-void SideBySide(QGroupBox* source, QGroupBox* result) {
-    auto* l = new QHBoxLayout(source->parentWidget());
-    l->addWidget(source, 1);
-    l->addWidget(result, 1);
-}
-
-struct FrameRow {
-    const char* labelName;
-    const char* caption;
-    QWidget* box;
-};
-
-// A coordinate frame: two labelled rows, then either a notice across the
-// frame (thirdBox null) or a label and a narrow box.
-void LayOutFrame(QGroupBox* frame, const QString& name, const FrameRow& first, const FrameRow& second,
-                 QWidget* third, QWidget* thirdBox = nullptr) {
-    frame->setObjectName(name);
-    auto* g = new QGridLayout(frame);
-    int i = 0;
-    for (const FrameRow* row : {&first, &second}) {
-        g->addWidget(
-            MakeRowLabel(frame, QString::fromLatin1(row->labelName), QString::fromUtf8(row->caption)), i, 0);
-        g->addWidget(row->box, i++, 1);
-        // Source and result boxes alike wide, so that the two frames of a tab line up.
-        row->box->setMinimumWidth(190);
-    }
-    // The third row keeps its room when hidden, so that the source and the
-    // result frames line up whichever systems are chosen.
-    for (QWidget* w : {third, thirdBox}) {
-        if (!w)
-            continue;
-        QSizePolicy policy = w->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(policy);
-    }
-    if (thirdBox) {
-        g->addWidget(third, 2, 0);
-        g->addWidget(thirdBox, 2, 1, Qt::AlignLeft);
-    } else {
-        g->addWidget(third, 2, 0, 1, 2);
-    }
-    g->setColumnStretch(1, 1);
-    g->setRowStretch(3, 1);
-}
-
-} // namespace
 
 frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     : ConversionWindow(model, mainWindow, QStringLiteral("frmSistemi"),
@@ -96,17 +36,13 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     sources_.frame->setTitle(QStringLiteral("Sistema di partenza"));
     targets_ = makeSystemFrame(QStringLiteral("Frame4"), QStringLiteral("Option2"));
     targets_.frame->setTitle(QStringLiteral("Sistema di arrivo"));
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_ = Named(new QTabWidget(this), "SSTab1");
 
-    // Tab 0: latitude and longitude.
+    // Tab 0: latitude and longitude; the frames' captions follow the systems.
     auto* geographic = new QWidget;
     addPage(&geographic_, geographic);
-    frame1_ = new QGroupBox(geographic);
-    latitude_ = Field(CoordinateField::Kind::Angle, "Text5", "Text1", frame1_);
-    latitude_->setAngleRole(CoordinateField::AngleRole::Latitude);
-    longitude_ = Field(CoordinateField::Kind::Angle, "Text6", "Text2", frame1_);
-    longitude_->setAngleRole(CoordinateField::AngleRole::Longitude);
+    latitude_ = MakeAngleField(CoordinateField::AngleRole::Latitude, "Text5", "Text1", geographic);
+    longitude_ = MakeAngleField(CoordinateField::AngleRole::Longitude, "Text6", "Text2", geographic);
     // Typed angles are shown as finely as the results: seconds to tenths,
     // minutes to thousandths, degrees and grads to five decimals.
     for (CoordinateField* f : {latitude_, longitude_}) {
@@ -117,46 +53,52 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
         });
         addInputField(f);
     }
-    label8_ = NoticeLabel(frame1_, QStringLiteral("Label8"));
-    LayOutFrame(frame1_, QStringLiteral("Frame1"), {"Label1", "φ =", latitude_},
-                {"Label2", "λ =", longitude_}, label8_);
-    frame3_ = new QGroupBox(geographic);
+    label8_ = MakeNotice(geographic, "Label8", Notice);
+    frame1_ = MakeRowFrame(geographic, "Frame1", "",
+                           {{"Label1", "φ =", latitude_}, {"Label2", "λ =", longitude_}}, label8_);
     text3_ = makeResultBox(QStringLiteral("Text3"));
     text4_ = makeResultBox(QStringLiteral("Text4"));
-    label5_ = NoticeLabel(frame3_, QStringLiteral("Label5"));
-    LayOutFrame(frame3_, QStringLiteral("Frame3"), {"Label4", "φ =", text3_}, {"Label3", "λ =", text4_},
-                label5_);
-    SideBySide(frame1_, frame3_);
+    label5_ = MakeNotice(geographic, "Label5", Notice);
+    frame3_ = MakeRowFrame(geographic, "Frame3", "", {{"Label4", "φ =", text3_}, {"Label3", "λ =", text4_}},
+                           label5_);
+    SideBySide(geographic, {frame1_, frame3_});
 
     // Tab 1: North, East and the UTM zone number.
     auto* plane = new QWidget;
     addPage(&plane_, plane);
-    frame6_ = new QGroupBox(plane);
-    north_ = Field(CoordinateField::Kind::Length, "Text9", "Text7", frame6_, "Coordinata Nord in metri");
-    east_ = Field(CoordinateField::Kind::Length, "Text10", "Text8", frame6_, "Coordinata Est in metri");
+    north_ = MakeField(Kind::Length, "Text9", "Text7", plane, "Coordinata Nord in metri");
+    east_ = MakeField(Kind::Length, "Text10", "Text8", plane, "Coordinata Est in metri");
     // Typed North and East are shown, and printed, to the metre like the results.
     for (CoordinateField* f : {north_, east_})
         f->setPattern(QString::fromLatin1(Patterns::MetresWhole));
-    zone_ = Field(CoordinateField::Kind::Length, "Text14", "Text13", frame6_,
-                  "Numero del fuso UTM (32, 33 o 34)");
+    zone_ = MakeField(Kind::Length, "Text14", "Text13", plane, "Numero del fuso UTM (32, 33 o 34)");
     zone_->setFormatter([](const CoordinateField& f) {
         return CoordinateField::format(f.value(), QString::fromLatin1(Patterns::ZoneNumber));
     });
     zone_->setFixedWidth(60);
     for (CoordinateField* f : {north_, east_, zone_})
         addInputField(f);
-    label14_ = MakeRowLabel(frame6_, QStringLiteral("Label14"), QStringLiteral("Fuso"));
-    LayOutFrame(frame6_, QStringLiteral("Frame6"), {"Label15", "N =", north_}, {"Label16", "E =", east_},
-                label14_, zone_);
-    frame5_ = new QGroupBox(plane);
+    frame6_ = MakeRowFrame(
+        plane, "Frame6", "",
+        {{"Label15", "N =", north_}, {"Label16", "E =", east_}, {"Label14", "Fuso", zone_, Qt::AlignLeft}});
+    label14_ = frame6_->findChild<QLabel*>(QStringLiteral("Label14"));
     text11_ = makeResultBox(QStringLiteral("Text11"));
     text12_ = makeResultBox(QStringLiteral("Text12"));
     text15_ = makeResultBox(QStringLiteral("Text15"));
     text15_->setFixedWidth(60);
-    label11_ = MakeRowLabel(frame5_, QStringLiteral("Label11"), QStringLiteral("Fuso"));
-    LayOutFrame(frame5_, QStringLiteral("Frame5"), {"Label12", "N =", text11_}, {"Label13", "E =", text12_},
-                label11_, text15_);
-    SideBySide(frame6_, frame5_);
+    frame5_ = MakeRowFrame(plane, "Frame5", "",
+                           {{"Label12", "N =", text11_},
+                            {"Label13", "E =", text12_},
+                            {"Label11", "Fuso", text15_, Qt::AlignLeft}});
+    label11_ = frame5_->findChild<QLabel*>(QStringLiteral("Label11"));
+    SideBySide(plane, {frame6_, frame5_});
+
+    // Source and result boxes alike wide, and the third rows keeping their room
+    // when hidden, so that the two frames of a tab line up whichever systems are chosen.
+    for (QWidget* box : std::initializer_list<QWidget*>{latitude_, longitude_, text3_, text4_, north_, east_,
+                                                        text11_, text12_})
+        box->setMinimumWidth(190);
+    KeepRoomWhenHidden({label8_, label5_, label14_, zone_, label11_, text15_});
 
     tabs_->addTab(geographic, QStringLiteral("GEOGRAFICHE"));
     tabs_->addTab(plane, QStringLiteral("PIANE"));
@@ -166,8 +108,7 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     QWidget* unitRow = makeUnitRow(QStringLiteral("Label9"), QStringLiteral("Label10"));
     label9_ = unitRow->findChild<QLabel*>(QStringLiteral("Label9"));
     label10_ = unitRow->findChild<QLabel*>(QStringLiteral("Label10"));
-    auto* frame9 = new QGroupBox(this);
-    frame9->setObjectName(QStringLiteral("Frame9"));
+    QGroupBox* frame9 = MakeFrame(this, "Frame9");
     QBoxLayout* buttons = buttonPanel(true);
     buttons->addStretch(1);
     frame9->setLayout(buttons);
@@ -227,10 +168,8 @@ void frmSistemi::applyCaptions(Moment moment) {
     frame6_->setTitle(QString::fromStdString(plane_.sourceCaption()));
     frame5_->setTitle(QString::fromStdString(plane_.targetCaption()));
     updateGreenwichNotice();
-    label14_->setVisible(plane_.sourceHasZone());
-    zone_->setVisible(plane_.sourceHasZone());
-    label11_->setVisible(plane_.targetHasZone());
-    text15_->setVisible(plane_.targetHasZone());
+    SetVisible({label14_, zone_}, plane_.sourceHasZone());
+    SetVisible({label11_, text15_}, plane_.targetHasZone());
 }
 
 void frmSistemi::sourceChosen(int index) {
@@ -257,8 +196,7 @@ void frmSistemi::targetChosen(int index) {
 }
 
 void frmSistemi::pageShown(int index) {
-    label9_->setVisible(index == 0);
-    label10_->setVisible(index == 0);
+    SetVisible({label9_, label10_}, index == 0);
     applyCaptions(Moment::TabFocus);
 }
 

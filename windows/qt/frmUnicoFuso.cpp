@@ -5,7 +5,6 @@
 #include "windows/qt/CoordinateField.h"
 #include "windows/qt/WindowDecorations.h"
 
-#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,59 +18,12 @@
 
 using namespace tervano;
 using Kind = CoordinateField::Kind;
+using Role = CoordinateField::AngleRole;
 
 namespace {
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-template <class W> W* Named(W* w, const QString& name) {
-    w->setObjectName(name);
-    return w;
-}
-
-CoordinateField* Field(Kind kind, const char* edit, const char* display, QWidget* parent,
-                       const char* tip = "") {
-    auto* f = new CoordinateField(kind, QString::fromLatin1(edit), QString::fromLatin1(display), parent);
-    if (*tip != '\0')
-        f->setToolTips(QString::fromUtf8(tip));
-    return f;
-}
-
-// A frame of options "<group>_0", "<group>_1", laid out on a grid by the caller.
-QGridLayout* OptionFrame(QWidget* parent, const char* name, const char* title, const char* group,
-                         const std::array<const char*, 2>& options, QGroupBox** frame,
-                         QButtonGroup** buttons) {
-    *frame = Named(new QGroupBox(QString::fromUtf8(title), parent), QString::fromLatin1(name));
-    *buttons = Named(new QButtonGroup(*frame), QString::fromLatin1(group));
-    for (int id = 0; id < 2; ++id)
-        (*buttons)->addButton(Named(new QRadioButton(QString::fromUtf8(options[size_t(id)]), *frame),
-                                    QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(id)),
-                              id);
-    return new QGridLayout(*frame);
-}
-
-// A frame holding two rows "label  box" (and a notice, if any, below them).
-QGroupBox* TwoRowFrame(QWidget* page, const char* name, const char* title, const char* label1,
-                       const char* text1, QWidget* box1, const char* label2, const char* text2, QWidget* box2,
-                       QLabel* notice = nullptr) {
-    auto* f = Named(new QGroupBox(QString::fromUtf8(title), page), QString::fromLatin1(name));
-    auto* g = new QGridLayout(f);
-    g->addWidget(MakeRowLabel(page, QString::fromLatin1(label1), QString::fromUtf8(text1)), 0, 0);
-    g->addWidget(box1, 0, 1);
-    g->addWidget(MakeRowLabel(page, QString::fromLatin1(label2), QString::fromUtf8(text2)), 1, 0);
-    g->addWidget(box2, 1, 1);
-    if (notice) {
-        notice->setParent(f);
-        StyleNotice(notice);
-        g->addWidget(notice, 2, 0, 1, 2);
-    }
-    g->setColumnStretch(1, 1);
-    // Rows keep their natural height at the top of the frame, level with the
-    // rows of the frame beside it (which may hold a notice as a third row).
-    g->setRowStretch(3, 1);
-    return f;
 }
 
 } // namespace
@@ -82,16 +34,14 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     system_ = makeSystemFrame(QStringLiteral("Frame1"));
 
     // Central meridian and false East; scale factor.
-    QGroupBox *frame2, *frame3;
-    QGridLayout* g2 =
-        OptionFrame(this, "Frame2", "Meridiano centrale del fuso", "Option2",
-                    {"Merid. Medio per l'Italia = ", "Meridiano Scelto = "}, &frame2, &option2_);
-    label5_ = Named(new QLabel(frame2), QStringLiteral("Label5"));
-    meridianField_ = Field(Kind::Angle, "Text6", "Text5", frame2);
-    meridianField_->setAngleRole(CoordinateField::AngleRole::Longitude);
-    label6_ = Named(new QLabel(QStringLiteral("Falsa origine Est ="), frame2), QStringLiteral("Label6"));
-    falseEastField_ =
-        Field(Kind::Length, "Text10", "Text9", frame2, "Falsa origine Est del merid. centrale in metri");
+    const OptionFrame frame2 = MakeOptionFrame(this, "Frame2", "Meridiano centrale del fuso", "Option2",
+                                               {"Merid. Medio per l'Italia = ", "Meridiano Scelto = "});
+    option2_ = frame2.group;
+    label5_ = MakeLabel(frame2.frame, "Label5", "");
+    meridianField_ = MakeAngleField(Role::Longitude, "Text6", "Text5", frame2.frame);
+    label6_ = MakeLabel(frame2.frame, "Label6", "Falsa origine Est =");
+    falseEastField_ = MakeField(Kind::Length, "Text10", "Text9", frame2.frame,
+                                "Falsa origine Est del merid. centrale in metri");
     falseEastField_->setFormatter([](const CoordinateField& f) {
         if (f.edit()->text().trimmed().isEmpty())
             return QString();
@@ -100,42 +50,38 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     // Wide enough for a meridian in any notation and a false East in millions.
     meridianField_->setMinimumWidth(150);
     falseEastField_->setMinimumWidth(110);
-    g2->addWidget(option2_->button(0), 0, 0);
-    g2->addWidget(label5_, 0, 1, 1, 3);
-    g2->addWidget(option2_->button(1), 1, 0);
-    g2->addWidget(meridianField_, 1, 1);
-    g2->addWidget(label6_, 1, 2);
-    g2->addWidget(falseEastField_, 1, 3);
+    QGridLayout* g2 = LayOutGrid(frame2.frame, {{option2_->button(0), 0, 0},
+                                                {label5_, 0, 1, 1, 3},
+                                                {option2_->button(1), 1, 0},
+                                                {meridianField_, 1, 1},
+                                                {label6_, 1, 2},
+                                                {falseEastField_, 1, 3}});
     g2->setColumnStretch(1, 1);
     g2->setColumnStretch(3, 1);
-    QGridLayout* g3 = OptionFrame(this, "Frame3", "Fattore di scala", "Option3",
-                                  {"Fattore usuale =", "Fattore scelto ="}, &frame3, &option3_);
-    label8_ = Named(new QLabel(QStringLiteral("0.9996"), frame3), QStringLiteral("Label8"));
-    scaleField_ = Field(Kind::Length, "Text12", "Text11", frame3,
-                        "Fattore di deformazione lineare sul merid. centrale");
+    const OptionFrame frame3 = MakeOptionFrame(this, "Frame3", "Fattore di scala", "Option3",
+                                               {"Fattore usuale =", "Fattore scelto ="});
+    option3_ = frame3.group;
+    label8_ = MakeLabel(frame3.frame, "Label8", "0.9996");
+    scaleField_ = MakeField(Kind::Length, "Text12", "Text11", frame3.frame,
+                            "Fattore di deformazione lineare sul merid. centrale");
     scaleField_->setFormatter([](const CoordinateField& f) {
         return Q(PlainDecimalText(f.value(), QString(QLocale().decimalPoint()).toStdString()));
     });
-    g3->addWidget(option3_->button(0), 0, 0);
-    g3->addWidget(label8_, 0, 1);
-    g3->addWidget(option3_->button(1), 0, 2);
-    g3->addWidget(scaleField_, 0, 3);
-    g3->setColumnStretch(3, 1);
+    LayOutGrid(
+        frame3.frame,
+        {{option3_->button(0), 0, 0}, {label8_, 0, 1}, {option3_->button(1), 0, 2}, {scaleField_, 0, 3}})
+        ->setColumnStretch(3, 1);
     // The parameter boxes keep their room while hidden: choosing a meridian or
     // a factor does not widen the window and move its buttons.
-    for (QWidget* w : {static_cast<QWidget*>(label5_), static_cast<QWidget*>(meridianField_),
-                       static_cast<QWidget*>(label6_), static_cast<QWidget*>(falseEastField_),
-                       static_cast<QWidget*>(label8_), static_cast<QWidget*>(scaleField_)}) {
-        QSizePolicy policy = w->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(policy);
-    }
+    KeepRoomWhenHidden({label5_, meridianField_, label6_, falseEastField_, label8_, scaleField_});
 
     // Description: the system's lines, then the zone's lines with their values beside them.
-    auto* description = Named(new QFrame(this), QStringLiteral("DescriptionFrame"));
-    description->setFrameShape(QFrame::StyledPanel);
-    label7_ = MakeDescriptionLabel(description, QStringLiteral("Label7"));
-    label7_->setFrameShape(QFrame::NoFrame);
+    const ValuedDescription description =
+        MakeValuedDescription(this, "DescriptionFrame", "Label7", {"Label13", "Label14", "Label15"});
+    label7_ = description.description;
+    label13_ = description.values[0];
+    label14_ = description.values[1];
+    label15_ = description.values[2];
     // Room for the longest description of the three systems: choosing another does not widen the window.
     int widest = 0;
     for (int code : {ROMA40, ED50, WGS84}) {
@@ -143,29 +89,8 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
         widest = std::max(widest, label7_->sizeHint().width());
     }
     label7_->setMinimumWidth(widest);
-    auto* values = new QVBoxLayout;
-    values->setSpacing(0);
-    values->setContentsMargins(0, 0, 0, label7_->margin());
-    values->addStretch(1);
-    int number = 13;
-    for (QLabel** value : {&label13_, &label14_, &label15_}) {
-        const QString name = QStringLiteral("Label%1").arg(number++);
-        *value = MakeDescriptionLabel(description, name);
-        (*value)->setFrameShape(QFrame::NoFrame);
-        (*value)->setMargin(0);
-        QFont f = (*value)->font();
-        f.setBold(true);
-        (*value)->setFont(f);
-        values->addWidget(*value);
-    }
     // Room for any typed meridian, so that typing one does not widen the window.
     label13_->setMinimumWidth(label13_->fontMetrics().horizontalAdvance(QStringLiteral("-25° 00' 00.00''")));
-    auto* dl = new QHBoxLayout(description);
-    dl->setContentsMargins(0, 0, 6, 0);
-    dl->setSpacing(0);
-    dl->addWidget(label7_);
-    dl->addLayout(values);
-    dl->addStretch(1);
 
     // The zone parameters belong to no page: "CANCELLA COORDINATE" leaves them.
     for (CoordinateField* f : {meridianField_, falseEastField_, scaleField_})
@@ -173,50 +98,42 @@ frmUnicoFuso::frmUnicoFuso(Modulo1& model, QWidget* mainWindow)
     QGroupBox* frame8 = makePointNameFrame(QStringLiteral("Frame8"), QStringLiteral("Text19"), nullptr);
 
     // Tab 0: geographic to plane; tab 1: plane to geographic.
-    auto* tabs = Named(new QTabWidget(this), QStringLiteral("SSTab1"));
+    auto* tabs = Named(new QTabWidget(this), "SSTab1");
     auto* page0 = new QWidget;
     addPage(&geoPage_, page0);
-    latitudeField_ = Field(Kind::Angle, "Text7", "Text1", page0);
-    latitudeField_->setAngleRole(CoordinateField::AngleRole::Latitude);
-    longitudeField_ = Field(Kind::Angle, "Text8", "Text2", page0);
-    longitudeField_->setAngleRole(CoordinateField::AngleRole::Longitude);
+    latitudeField_ = MakeAngleField(Role::Latitude, "Text7", "Text1", page0);
+    longitudeField_ = MakeAngleField(Role::Longitude, "Text8", "Text2", page0);
     addInputField(latitudeField_);
     addInputField(longitudeField_);
-    label16_ =
-        Named(new QLabel(QStringLiteral("ATTENZIONE:     Long. da Greenwich")), QStringLiteral("Label16"));
-    geoInput_ = TwoRowFrame(page0, "Frame4", "Coordinate Geografiche", "Label1", "φ =", latitudeField_,
-                            "Label2", "λ =", longitudeField_, label16_);
+    label16_ = MakeNotice(page0, "Label16", "ATTENZIONE:     Long. da Greenwich");
+    geoInput_ =
+        MakeRowFrame(page0, "Frame4", "Coordinate Geografiche",
+                     {{"Label1", "φ =", latitudeField_}, {"Label2", "λ =", longitudeField_}}, label16_);
     text3_ = makeResultBox(QStringLiteral("Text3"));
     text4_ = makeResultBox(QStringLiteral("Text4"));
-    auto* l0 = new QHBoxLayout(page0);
-    l0->addWidget(geoInput_, 1);
-    l0->addWidget(TwoRowFrame(page0, "Frame5", SingleZonePlaneCaption, "Label3", "N =", text3_, "Label4",
-                              "E =", text4_),
-                  1);
+    SideBySide(page0, {geoInput_, MakeRowFrame(page0, "Frame5", SingleZonePlaneCaption,
+                                               {{"Label3", "N =", text3_}, {"Label4", "E =", text4_}})});
     tabs->addTab(page0, QStringLiteral("&GEOGRAFICHE - PIANE"));
 
     auto* page1 = new QWidget;
     addPage(&planePage_, page1);
-    northField_ = Field(Kind::Length, "Text14", "Text13", page1, "Coordinata Nord in metri");
-    eastField_ = Field(Kind::Length, "Text16", "Text15", page1, "Coordinata Est in metri");
+    northField_ = MakeField(Kind::Length, "Text14", "Text13", page1, "Coordinata Nord in metri");
+    eastField_ = MakeField(Kind::Length, "Text16", "Text15", page1, "Coordinata Est in metri");
     addInputField(northField_);
     addInputField(eastField_);
-    auto* planeInput = TwoRowFrame(page1, "Frame6", SingleZonePlaneCaption, "Label9", "N =", northField_,
-                                   "Label10", "E =", eastField_);
+    QGroupBox* planeInput = MakeRowFrame(page1, "Frame6", SingleZonePlaneCaption,
+                                         {{"Label9", "N =", northField_}, {"Label10", "E =", eastField_}});
     text17_ = makeResultBox(QStringLiteral("Text17"));
     text18_ = makeResultBox(QStringLiteral("Text18"));
-    label17_ =
-        Named(new QLabel(QStringLiteral("ATTANZIONE:   Long. da Greenwich")), QStringLiteral("Label17"));
-    geoResult_ = TwoRowFrame(page1, "Frame7", "Coordinate Geografiche", "Label11", "φ =", text17_, "Label12",
-                             "λ =", text18_, label17_);
-    auto* l1 = new QHBoxLayout(page1);
-    l1->addWidget(planeInput, 1);
-    l1->addWidget(geoResult_, 1);
+    label17_ = MakeNotice(page1, "Label17", "ATTANZIONE:   Long. da Greenwich");
+    geoResult_ = MakeRowFrame(page1, "Frame7", "Coordinate Geografiche",
+                              {{"Label11", "φ =", text17_}, {"Label12", "λ =", text18_}}, label17_);
+    SideBySide(page1, {planeInput, geoResult_});
     tabs->addTab(page1, QStringLiteral("&PIANE - GEOGRAFICHE"));
     setTabs(tabs);
 
     QWidget* unitRow = makeUnitRow(QStringLiteral("Label18"), QStringLiteral("Label19"));
-    arrangeColumns({system_.frame, description}, {frame2, frame3, tabs, frame8, unitRow});
+    arrangeColumns({system_.frame, description.frame}, {frame2.frame, frame3.frame, tabs, frame8, unitRow});
     connectChoice(system_.group, [this](int id) { systemChosen(id); });
     connectChoice(option2_, [this](int id) { meridianChosen(id); });
     connectChoice(option3_, [this](int id) { scaleChosen(id); });
@@ -266,9 +183,7 @@ void frmUnicoFuso::meridianChosen(int index) {
     });
     button(Button::Execute)->setEnabled(true);
     label5_->setVisible(!typed);
-    for (QWidget* w : {static_cast<QWidget*>(meridianField_), static_cast<QWidget*>(label6_),
-                       static_cast<QWidget*>(falseEastField_)})
-        w->setVisible(typed);
+    SetVisible({meridianField_, label6_, falseEastField_}, typed);
     if (typed) {
         falseEastField_->showEdit(false);
         meridianField_->showEdit(true);
@@ -306,8 +221,7 @@ void frmUnicoFuso::settingsApplied() {
 }
 
 void frmUnicoFuso::updateGreenwichNotice() {
-    label16_->setVisible(geoPage_.greenwichLongitudes());
-    label17_->setVisible(geoPage_.greenwichLongitudes());
+    SetVisible({label16_, label17_}, geoPage_.greenwichLongitudes());
 }
 
 bool frmUnicoFuso::countsFromLongitudeOrigin(const CoordinateField* field) const {

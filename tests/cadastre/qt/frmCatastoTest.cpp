@@ -410,14 +410,10 @@ TEST_F(OtherWindows, NeverOfferToPasteCadastralCoordinates) {
     }
     m.CopiedCoordinates.Kind = CopiedKind::Cadastral;
     EXPECT_FALSE(pasteOffered(open<frmGeoPia>()));
-    current->close();
-    FlushDeletes();
-    EXPECT_FALSE(pasteOffered(open<frmPiaGeo>()));
+    EXPECT_FALSE(pasteOffered(reopen<frmPiaGeo>()));
 
     // The cadastral window takes kind 5 only into its Cassini-Soldner boxes.
-    current->close();
-    FlushDeletes();
-    QWidget* catasto = open<frmCatasto>();
+    QWidget* catasto = reopen<frmCatasto>();
     EXPECT_FALSE(pasteOffered(catasto));
     catasto->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
     EXPECT_TRUE(pasteOffered(catasto));

@@ -20,14 +20,7 @@ protected:
     frmSistemi* w = nullptr;
 
     void SetUp() override {
-        ASSERT_TRUE(
-            LoadCommonPoints(std::string(TERVANO_SOURCE_DIR) + "/data/common_points.tsv", m.commonPoints).ok);
-        m.commonPointsLoaded = true;
-        w = open<frmSistemi>();
-    }
-    void reopen() {
-        current->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete current.data();
+        ASSERT_TRUE(m.commonPointsLoaded); // by the start-up, from the sources' data folder
         w = open<frmSistemi>();
     }
     QLabel* label(const char* name) const { return current->findChild<QLabel*>(QString::fromLatin1(name)); }
@@ -134,7 +127,7 @@ TEST_F(Sistemi, TypedValuesShownAsFinelyAsTheResults) {
                           Case{2, "12.123456", "12.12346°"}, Case{3, "50", "50.00000"},
                           Case{4, "12.5999996", "13° 00.000'"}, Case{4, "12.305", "12° 30.500'"}}) {
         setAngleUnit(c.unit);
-        reopen();
+        w = reopen<frmSistemi>();
         type("Text5", c.typed);
         EXPECT_EQ(text("Text1"), c.shown) << c.typed;
     }
@@ -148,7 +141,7 @@ TEST_F(Sistemi, TypedValuesShownAsFinelyAsTheResults) {
 TEST_F(Sistemi, GeographicConversionCopyAndInvalidation) {
     m.LongitudeOrigin = 2;
     setAngleUnit(2);
-    reopen();
+    w = reopen<frmSistemi>();
     EXPECT_TRUE(label("Label8")->isVisible());
     EXPECT_FALSE(label("Label5")->isVisible());
     // A notice on one side only leaves the source and result frames alike wide.
@@ -303,7 +296,7 @@ TEST_F(Sistemi, RefusalsAndFarPointsWithTheirMessagesAndFocus) {
 
 TEST_F(Sistemi, PrintedBlocksLineByLine) {
     m.LongitudeOrigin = 2;
-    reopen();
+    w = reopen<frmSistemi>();
     QLineEdit* name = box("Text16");
     name->setText("P1");
     type("Text5", "41.55255");
@@ -366,7 +359,7 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
 // Options follow their checked state however it changes, not only clicks.
 TEST_F(Sistemi, OptionsCheckedWithoutAClickUpdateCaptionsAndComputation) {
     setAngleUnit(2);
-    reopen();
+    w = reopen<frmSistemi>();
     type("Text5", "45.5");
     type("Text6", "0.3");
     click("Command1");
@@ -409,7 +402,7 @@ TEST_F(Sistemi, OptionsCheckedWithoutAClickUpdateCaptionsAndComputation) {
 // window says so and offers nothing to copy or print, not even an earlier result.
 TEST_F(Sistemi, AResultOutsideItsZoneIsRefusedAndNothingEnabled) {
     setAngleUnit(2);
-    reopen();
+    w = reopen<frmSistemi>();
     choose("Option2_2"); // ROMA40 -> WGS84
     type("Text5", "45.5");
     type("Text6", "-3");

@@ -84,9 +84,7 @@ TEST_F(GeoPia, TypicalRequestGivesEstWithOverlapInOvest) {
 
 TEST_F(GeoPia, MembershipAndOverlapAtTheBandEdges) {
     setAngleUnit(2); // decimal degrees, so the boundaries are typed exactly
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmGeoPia>();
+    w = reopen<frmGeoPia>();
     struct Case {
         const char* system;
         const char* lambda;
@@ -156,9 +154,7 @@ TEST_F(GeoPia, BoundariesTypedInSexagesimalAndFromGreenwich) {
     m.LongitudeOrigin = 2;
     for (int unit : {1, 2}) {
         setAngleUnit(unit);
-        current->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete current.data();
-        w = open<frmGeoPia>();
+        w = reopen<frmGeoPia>();
         compute("42", "12");
         SCOPED_TRACE(unit);
         EXPECT_TRUE(fake.messages.shown.empty());
@@ -170,9 +166,7 @@ TEST_F(GeoPia, BoundariesTypedInSexagesimalAndFromGreenwich) {
 
 TEST_F(GeoPia, HandChosenZones) {
     setAngleUnit(2);
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmGeoPia>();
+    w = reopen<frmGeoPia>();
     choose("Option1_1");
     choose("Option2_1");
     EXPECT_FALSE(frame("Frame3")->isHidden());
@@ -214,9 +208,7 @@ TEST_F(GeoPia, HandChosenZones) {
 
 TEST_F(GeoPia, GreenwichLongitudesForRoma40Only) {
     m.LongitudeOrigin = 2;
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmGeoPia>();
+    w = reopen<frmGeoPia>();
     auto* notice = current->findChild<QLabel*>("Label8");
     EXPECT_FALSE(notice->isHidden());
     EXPECT_EQ(notice->text(), "ATTENZIONE:          Long. da Greenwich");
@@ -324,9 +316,7 @@ TEST_F(GeoPia, FourNotationsOnInput) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         setAngleUnit(c.unit);
-        current->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete current.data();
-        w = open<frmGeoPia>();
+        w = reopen<frmGeoPia>();
         EXPECT_EQ(current->findChild<QLabel*>("Label10")->text(),
                   QString::fromUtf8(tervano::AngleUnitName(c.unit)));
         type("Text7", c.typed);
@@ -411,9 +401,7 @@ TEST_F(GeoPia, CopyOnlyWithTheResultShown) {
     m.CopiedCoordinates.SystemCode = 1;
     m.CopiedCoordinates.Latitude = 41.0 + 50.0 / 60.0;
     m.CopiedCoordinates.Longitude = -20.0 / 60.0;
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmGeoPia>();
+    w = reopen<frmGeoPia>();
     ASSERT_TRUE(enabled("Command5"));
     type("Text7", "41.5");
     type("Text8", "-0.2");
@@ -453,9 +441,7 @@ TEST_F(GeoPia, ClearLeavesPasteDisabled) {
     m.CopiedCoordinates.SystemCode = 1;
     m.CopiedCoordinates.Latitude = 45.0;
     m.CopiedCoordinates.Longitude = 1.0;
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmGeoPia>();
+    w = reopen<frmGeoPia>();
     EXPECT_TRUE(enabled("Command5"));
     for (const char* b : {"Command1", "Command3", "Command4", "Command6", "Command7"})
         EXPECT_FALSE(enabled(b)) << b;

@@ -22,11 +22,6 @@ protected:
         return current->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
     void showTab(int index) { tabs()->setCurrentIndex(index); }
-    void reopen() {
-        current->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete current.data();
-        w = open<frmUnicoFuso>();
-    }
     // The window's width once its layout has taken every change.
     int settledWidth() {
         QCoreApplication::sendPostedEvents();
@@ -76,9 +71,7 @@ TEST_F(UnicoFuso, DefaultMeridiansAndLabels) {
     // Greenwich longitudes for ROMA40: 12° as well, and the notices.
     m.LongitudeOrigin = 2;
     setAngleUnit(2);
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmUnicoFuso>();
+    w = reopen<frmUnicoFuso>();
     EXPECT_EQ(label("Label5"), "12.00000000° ;     Falsa origine Est = 1 000 000");
     EXPECT_FALSE(current->findChild<QLabel*>("Label16")->isHidden());
     EXPECT_EQ(box("Text6")->toolTip(), "Longitudine in Sessadecimali (gg.dddddddd)");
@@ -200,20 +193,16 @@ TEST_F(UnicoFuso, PlaneWindowsOpenedAfterItComputeWithTheUsualFactor) {
     // plane windows set 0.9996 again when they open. References: GeographicLib
     // TransverseMercatorExact on Hayford with k0 0.9996, zone Est.
     const auto leaveFactor = [&] {
-        current->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete current.data();
-        w = open<frmUnicoFuso>();
+        w = reopen<frmUnicoFuso>();
         choose("Option3_1");
         type("Text12", "0.9");
         geographic("41.5", "-0.2");
         ASSERT_TRUE(fake.messages.shown.empty());
         ASSERT_EQ(m.ScaleFactor, 0.9);
-        current->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete current.data();
     };
 
     leaveFactor();
-    open<frmGeoPia>();
+    reopen<frmGeoPia>();
     type("Text7", "41.5"); // 41°50'
     type("Text8", "-0.2"); // 0°20' west of Monte Mario
     click("Command1");
@@ -221,7 +210,7 @@ TEST_F(UnicoFuso, PlaneWindowsOpenedAfterItComputeWithTheUsualFactor) {
     EXPECT_NEAR(Metres(text("Text4")), 2280758.6189, 0.001);
 
     leaveFactor();
-    auto* piaGeo = open<frmPiaGeo>();
+    auto* piaGeo = reopen<frmPiaGeo>();
     type("Text13", "4640123.4567");
     type("Text14", "2521234.5");
     click("Command1");
@@ -231,9 +220,7 @@ TEST_F(UnicoFuso, PlaneWindowsOpenedAfterItComputeWithTheUsualFactor) {
 
 TEST_F(UnicoFuso, RoundTripBetweenTheTabsWithUserParameters) {
     setAngleUnit(2);
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmUnicoFuso>();
+    w = reopen<frmUnicoFuso>();
     choose("Option1_2");
     choose("Option2_1");
     type("Text6", "10.5");
@@ -270,9 +257,7 @@ TEST_F(UnicoFuso, RoundTripBetweenTheTabsWithUserParameters) {
 
     // Opening the window empties the record; other windows then cannot paste.
     m.CopiedCoordinates.Kind = CopiedKind::Geographic;
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmUnicoFuso>();
+    w = reopen<frmUnicoFuso>();
     EXPECT_EQ(m.CopiedCoordinates.Kind, CopiedKind::Empty);
     EXPECT_FALSE(enabled("Command5"));
 }
@@ -316,9 +301,7 @@ TEST_F(UnicoFuso, PrintedReportOfEachTab) {
 
     // Tab 1 with Greenwich longitudes: plane group first, the geographic caption noted.
     m.LongitudeOrigin = 2;
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    w = open<frmUnicoFuso>();
+    w = reopen<frmUnicoFuso>();
     showTab(1);
     plane("4650000", "1000000");
     const size_t start = fake.printer.pending().size();
@@ -374,7 +357,7 @@ TEST_F(UnicoFuso, DefaultMeridianInTheNotationAndTheWidthKept) {
     const char* const twelve[5] = {"", "12° 00' 00''", "12.00000000°", "12.00000000", "12° 00.000000'"};
     for (int unit = 1; unit <= 4; ++unit) {
         setAngleUnit(unit);
-        reopen();
+        w = reopen<frmUnicoFuso>();
         const int width = settledWidth();
         choose("Option1_1");
         EXPECT_EQ(label("Label5"), QString::fromUtf8(twelve[unit]) + " ;      Falsa origine Est = 1 000 000");
