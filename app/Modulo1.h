@@ -42,11 +42,6 @@ public:
 
     CopiedCoordinatesRecord CopiedCoordinates;
 
-    // Computation parameters shared by the windows.
-    double ScaleFactor = tervano::ScaleFactorUTM;
-    int SystemCode = 1;
-    int ZoneCode = 1;
-
     // Common-point table; when loading failed, commonPointsError says why (Italian).
     CommonPointTable commonPoints;
     bool commonPointsLoaded = false;

@@ -246,13 +246,6 @@ CoordinateField* frmUnicoFuso::fieldForInput(int input) const {
     return input >= 1 && input < int(fields.size()) ? fields[size_t(input)] : nullptr;
 }
 
-void frmUnicoFuso::execute() {
-    ConversionWindow::execute();
-    // The factor of the last conversion stays in the shared state.
-    if (shownPage()->hasResult())
-        m.ScaleFactor = shownPage()->parameters().ScaleFactor;
-}
-
 void frmUnicoFuso::showResult() {
     text3_->setText(Q(geoPage_.northText()));
     text4_->setText(Q(geoPage_.eastText()));

@@ -23,7 +23,6 @@ protected:
     void loadDefaults() override;
     void readInputs() override;
     CoordinateField* fieldForInput(int input) const override;
-    void execute() override;
     void showResult() override;
     void showPasted() override;
     void pageShown(int index) override;

@@ -240,11 +240,7 @@ TEST_F(CatastoWindow, ChecksStopAtTheFirstRefusedValue) {
 }
 
 TEST_F(CatastoWindow, CopyOnOneTabPastesOnTheOtherAndReturns) {
-    // What other windows leave in the shared state (WGS84, a typed scale
-    // factor) does not reach the cadastral pages: they compute in ROMA40 with
-    // the Gauss-Boaga scale factor 0.9996.
-    m.SystemCode = WGS84;
-    m.ScaleFactor = 0.9;
+    // The cadastral pages compute in ROMA40 with the Gauss-Boaga scale factor 0.9996.
     pickCentre(14);
     type("Text1", "4650123.45");
     type("Text2", "2331234.56");

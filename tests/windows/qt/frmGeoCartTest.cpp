@@ -17,13 +17,6 @@ namespace {
 
 class Cartesian : public WindowFixture {
 protected:
-    template <class W> W* reopen() {
-        if (current) {
-            current->setAttribute(Qt::WA_DeleteOnClose, false);
-            delete current.data();
-        }
-        return open<W>();
-    }
     void compute(const char* a, const char* b, const char* c) {
         type("Text1", QString::fromLatin1(a));
         type("Text2", QString::fromLatin1(b));

@@ -20,11 +20,6 @@ class PiaGeo : public WindowFixture {
 protected:
     frmPiaGeo* w = nullptr;
     void SetUp() override { w = open<frmPiaGeo>(); }
-    void reopen() {
-        current->setAttribute(Qt::WA_DeleteOnClose, false);
-        delete current.data();
-        w = open<frmPiaGeo>();
-    }
     void compute(const QString& north, const QString& east) {
         type("Text13", north);
         type("Text14", east);
@@ -40,7 +35,7 @@ TEST_F(PiaGeo, InverseAgainstIndependentProjectionAndZones) {
     EXPECT_EQ(box("Text13")->toolTip(), "Coordinata Nord in metri");
     EXPECT_EQ(box("Text10")->toolTip(), "Coordinata Est in metri");
     setAngleUnit(2);
-    reopen();
+    w = reopen<frmPiaGeo>();
     compute("4640123.4567", "2520000");
     EXPECT_EQ(text("Text9"), "4 640 123.457");
     EXPECT_EQ(text("Text10"), "2 520 000.000");
@@ -83,7 +78,7 @@ TEST_F(PiaGeo, FarCornersOfTheUtmRangeAgainstTheExactProjection) {
     // North 9 000 000 with East 1 000 000 (and 50 000) is accepted: the result
     // must be the exact inverse there too. The inverse series alone was 8.7 m off.
     setAngleUnit(2);
-    reopen();
+    w = reopen<frmPiaGeo>();
     choose("Option1_2");
     GeographicLib::TransverseMercatorExact grs80(6378137.0, 1.0 / 298.257222101, 0.9996);
     struct Corner {
@@ -177,7 +172,7 @@ TEST_F(PiaGeo, FourNotationsOnOutputAndGreenwich) {
                           {4, "41° 50.000000'", "-0° 20.000000'"}};
     for (const Case& c : cases) {
         setAngleUnit(c.unit);
-        reopen();
+        w = reopen<frmPiaGeo>();
         EXPECT_EQ(current->findChild<QLabel*>("Label3")->text(),
                   QString::fromUtf8(tervano::AngleUnitName(c.unit)));
         compute(north, east);
@@ -186,11 +181,11 @@ TEST_F(PiaGeo, FourNotationsOnOutputAndGreenwich) {
     }
     // ROMA40 with Greenwich longitudes: the Monte Mario longitude plus 12°27'08.400''.
     setAngleUnit(1);
-    reopen();
+    w = reopen<frmPiaGeo>();
     compute("4640000", "2520000");
     const double mm = w->longitude();
     m.LongitudeOrigin = 2;
-    reopen();
+    w = reopen<frmPiaGeo>();
     EXPECT_FALSE(current->findChild<QLabel*>("Label1")->isHidden());
     compute("4640000", "2520000");
     EXPECT_NEAR(w->longitude(), mm + tervano::SexagesimalToDegrees(12.27084), 1e-12);
@@ -204,10 +199,8 @@ TEST_F(PiaGeo, FourNotationsOnOutputAndGreenwich) {
 
 TEST_F(PiaGeo, CopyAndPasteBetweenTheTwoWindows) {
     // Plane point from the geographic window, pasted here.
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
     m.CopiedCoordinates = {};
-    auto* geo = open<frmGeoPia>();
+    auto* geo = reopen<frmGeoPia>();
     EXPECT_FALSE(enabled("Command5")); // nothing to paste
     type("Text7", "41.5");
     type("Text8", "-0.2");
@@ -257,7 +250,7 @@ TEST_F(PiaGeo, OptionsFollowTheirCheckedStateHoweverItChanges) {
     // Checked without a click (keyboard, accessibility): captions, description,
     // zone choice and computation follow, and the shown result is dropped.
     setAngleUnit(2);
-    reopen();
+    w = reopen<frmPiaGeo>();
     compute("4640000", "2520000");
     ASSERT_TRUE(fake.messages.shown.empty());
     ASSERT_FALSE(text("Text11").isEmpty());
@@ -293,7 +286,7 @@ TEST_F(PiaGeo, OptionsFollowTheirCheckedStateHoweverItChanges) {
 TEST_F(PiaGeo, PrintedBlockRepeatsWhatTheWindowShows) {
     // Greenwich longitudes, a point name with a comma, the zone found from East.
     m.LongitudeOrigin = 2;
-    reopen();
+    w = reopen<frmPiaGeo>();
     compute("4640000", "2520000");
     box("Text1")->setText(QStringLiteral("PT1, vertice"));
     click("Command6");
@@ -370,7 +363,7 @@ TEST_F(PiaGeo, ItalianLocaleShowsDecimalCommas) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     setAngleUnit(2);
-    reopen();
+    w = reopen<frmPiaGeo>();
     type("Text13", "4640123,4567");
     EXPECT_EQ(text("Text13"), "4640123.4567");
     EXPECT_EQ(text("Text9"), "4 640 123,457");
@@ -378,9 +371,7 @@ TEST_F(PiaGeo, ItalianLocaleShowsDecimalCommas) {
     click("Command1");
     EXPECT_TRUE(text("Text11").contains(QLatin1Char(',')));
     EXPECT_FALSE(text("Text11").contains(QLatin1Char('.')));
-    current->setAttribute(Qt::WA_DeleteOnClose, false);
-    delete current.data();
-    open<frmGeoPia>();
+    reopen<frmGeoPia>();
     type("Text7", "45,5");
     EXPECT_EQ(text("Text1"), "45,50000000°");
     type("Text8", "1");

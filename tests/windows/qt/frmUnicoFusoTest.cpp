@@ -189,8 +189,8 @@ TEST_F(UnicoFuso, TypedFalseEastIsCheckedOnBothTabs) {
 }
 
 TEST_F(UnicoFuso, PlaneWindowsOpenedAfterItComputeWithTheUsualFactor) {
-    // The single-zone window leaves its factor in the shared state; the two
-    // plane windows set 0.9996 again when they open. References: GeographicLib
+    // A factor typed in the single-zone window stays there: the two plane
+    // windows opened after it compute with 0.9996. References: GeographicLib
     // TransverseMercatorExact on Hayford with k0 0.9996, zone Est.
     const auto leaveFactor = [&] {
         w = reopen<frmUnicoFuso>();
@@ -198,7 +198,8 @@ TEST_F(UnicoFuso, PlaneWindowsOpenedAfterItComputeWithTheUsualFactor) {
         type("Text12", "0.9");
         geographic("41.5", "-0.2");
         ASSERT_TRUE(fake.messages.shown.empty());
-        ASSERT_EQ(m.ScaleFactor, 0.9);
+        click("Command4");
+        ASSERT_EQ(m.CopiedCoordinates.SingleZoneScale, 0.9);
     };
 
     leaveFactor();
@@ -230,8 +231,8 @@ TEST_F(UnicoFuso, RoundTripBetweenTheTabsWithUserParameters) {
     EXPECT_FALSE(enabled("Command5"));
     geographic("43.123456789", "13.987654321");
     const double north = Metres(text("Text3")), east = Metres(text("Text4"));
-    EXPECT_NEAR(m.ScaleFactor, 0.9999, 0);
     click("Command4");
+    EXPECT_EQ(m.CopiedCoordinates.SingleZoneScale, 0.9999);
     EXPECT_EQ(m.CopiedCoordinates.Kind, CopiedKind::Plane);
     EXPECT_FALSE(enabled("Command5")); // kind 1 belongs to tab 1
 
