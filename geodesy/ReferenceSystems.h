@@ -27,11 +27,19 @@ enum class PlaneZone : int {
     GBEst = GBEst,
     Auxiliary = AuxiliaryZone,
 };
-constexpr int Code(System s) { return static_cast<int>(s); }
-constexpr int Code(PlaneZone z) { return static_cast<int>(z); }
+constexpr int Code(System s) {
+    return static_cast<int>(s);
+}
+constexpr int Code(PlaneZone z) {
+    return static_cast<int>(z);
+}
 // A code from the copy record or a window's option index as a type; codes out of range give nothing.
-constexpr bool IsSystemCode(int code) { return code >= ROMA40 && code <= WGS84; }
-constexpr bool IsZoneCode(int code) { return code >= UTM32 && code <= AuxiliaryZone; }
+constexpr bool IsSystemCode(int code) {
+    return code >= ROMA40 && code <= WGS84;
+}
+constexpr bool IsZoneCode(int code) {
+    return code >= UTM32 && code <= AuxiliaryZone;
+}
 
 struct Ellipsoid {
     double a;           // semi-major axis, metres
