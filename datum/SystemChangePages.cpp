@@ -93,6 +93,8 @@ std::optional<Refusal> SystemChangePage::take(const ChangeOutcome& r, int input)
     }
     sourceZone_ = PlaneZone(r.SourceZone);
     targetZone_ = PlaneZone(r.TargetZone);
+    commonPointRow_ = r.FoundRow;
+    commonPointDistance_ = r.FoundDistance;
     hasResult_ = true;
     return std::nullopt;
 }

@@ -60,6 +60,10 @@ public:
     // The zones of the last result (the auxiliary zone where the point went through it).
     PlaneZone sourceZone() const { return sourceZone_; }
     PlaneZone targetZone() const { return targetZone_; }
+    // The common point of the table that carried the last result (its row
+    // number) and its distance from the point, in metres.
+    int commonPointRow() const { return commonPointRow_; }
+    double commonPointDistance() const { return commonPointDistance_; }
 
 protected:
     // The engine's outcome taken: notices, internal error, result zones; a
@@ -88,6 +92,8 @@ protected:
     bool hasResult_ = false;
     PlaneZone sourceZone_ = PlaneZone::UTM32;
     PlaneZone targetZone_ = PlaneZone::UTM32;
+    int commonPointRow_ = 0;
+    double commonPointDistance_ = 0;
 };
 
 // Latitude and longitude, decimal degrees; a ROMA40 longitude counted from

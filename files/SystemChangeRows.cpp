@@ -9,18 +9,14 @@ namespace tervano::files {
 
 namespace {
 
-// A typed value as the pages hand it to the engine: one not read stays out of every range.
-double Checked(const TypedValue& v) {
-    return v.valid ? v.value : HUGE_VAL;
+const char* TargetName(System s) {
+    return s == System::ROMA40 ? "ROMA40" : s == System::ED50 ? "ED50" : "WGS84";
 }
 
-// The page gives the result and its reliability but not the row that carried
-// it: the engine is asked again, with the page's own values, for the row and
-// its distance.
-void AppendCommonPoint(const ChangeOutcome& o, const SystemChangePage& page,
-                       std::vector<std::string>& results) {
-    results.push_back(std::to_string(o.FoundRow));
-    results.push_back(LengthColumn(FormatPattern(o.FoundDistance, Patterns::Metres)));
+// The common point that carried the result, its distance and the reliability.
+void AppendCommonPoint(const SystemChangePage& page, std::vector<std::string>& results) {
+    results.push_back(std::to_string(page.commonPointRow()));
+    results.push_back(LengthColumn(FormatPattern(page.commonPointDistance(), Patterns::Metres)));
     results.emplace_back(page.notices().empty() ? "sì" : "no");
 }
 
@@ -68,7 +64,9 @@ std::vector<InputRole> GeographicChangeRows::inputs() const {
 }
 
 std::vector<std::string> GeographicChangeRows::resultHeader() const {
-    std::vector<std::string> h{"Latitudine", "Longitudine"};
+    // The result columns name their system, so they cannot be taken for the typed ones.
+    const std::string to = std::string(" ") + TargetName(page_.target());
+    std::vector<std::string> h{"Latitudine" + to, "Longitudine" + to};
     h.insert(h.end(), CommonPointHeader.begin(), CommonPointHeader.end());
     return h;
 }
@@ -83,10 +81,7 @@ std::optional<std::string> GeographicChangeRows::convert(std::span<const TypedNu
         return refused;
     results.push_back(AngleColumnOfText(page_.latitudeText()));
     results.push_back(AngleColumnOfText(page_.longitudeText()));
-    const ChangeOutcome o =
-        ChangeGeographic(*table_, {Code(page_.source()), Code(page_.target()), s.longitudeOrigin,
-                                   Checked(page_.latitude()), Checked(page_.longitude())});
-    AppendCommonPoint(o, page_, results);
+    AppendCommonPoint(page_, results);
     return std::nullopt;
 }
 
@@ -111,7 +106,8 @@ std::vector<InputRole> PlaneChangeRows::inputs() const {
 }
 
 std::vector<std::string> PlaneChangeRows::resultHeader() const {
-    std::vector<std::string> h{"Nord", "Est", "Fuso"};
+    const std::string to = std::string(" ") + TargetName(page_.target());
+    std::vector<std::string> h{"Nord" + to, "Est" + to, "Fuso" + to};
     h.insert(h.end(), CommonPointHeader.begin(), CommonPointHeader.end());
     return h;
 }
@@ -129,12 +125,7 @@ std::optional<std::string> PlaneChangeRows::convert(std::span<const TypedNumber>
     results.push_back(LengthColumn(page_.northText()));
     results.push_back(LengthColumn(page_.eastText()));
     results.emplace_back(page_.targetHasZone() ? page_.zoneText() : ZoneColumn(Code(page_.targetZone())));
-    // The zone number as the page reads it: the typed value to the nearest whole number, 0 when empty.
-    const double typedZone = Checked(page_.zoneNumber());
-    const int zoneNumber = std::abs(typedZone) < 1e6 ? int(std::lround(typedZone)) : 0;
-    const ChangeOutcome o = ChangePlane(*table_, {Code(page_.source()), Code(page_.target()),
-                                                  Checked(page_.north()), Checked(page_.east()), zoneNumber});
-    AppendCommonPoint(o, page_, results);
+    AppendCommonPoint(page_, results);
     return std::nullopt;
 }
 

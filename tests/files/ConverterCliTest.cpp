@@ -314,8 +314,8 @@ TEST_F(ConverterCli, ChangeOfSystemFindsTheCommonPointTable) {
     EXPECT_EQ(r.err, "Riga 3: VALORE DELLA LATITUDINE NON AMMESSO DAL PROGRAMMA\n"
                      "Righe lette: 2, convertite: 1, rifiutate: 1\n");
     const std::string header = r.out.substr(0, r.out.find('\n'));
-    EXPECT_EQ(header,
-              "Nome;Lat;Lon;Latitudine;Longitudine;Punto comune;Distanza punto comune;Attendibile;Esito");
+    EXPECT_EQ(header, "Nome;Lat;Lon;Latitudine WGS84;Longitudine WGS84;Punto comune;Distanza punto "
+                      "comune;Attendibile;Esito");
     EXPECT_NE(r.out.find("\nMM;41.552551;0;41.55278;12.27077;"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(";sì;OK\n"), std::string::npos) << r.out;
 
