@@ -208,9 +208,12 @@ ConversionOptions Options(Conversion c, System s = System::ROMA40, int unit = 1,
 } // namespace
 
 TEST(ConversionRows, PlaneToGeographicAsThePage) {
-    for (const auto& [system, zone, unit] : {std::tuple{System::ROMA40, PlaneZone::GBOvest, 1},
-                                             {System::ED50, PlaneZone::UTM33, 2},
-                                             {System::WGS84, PlaneZone::UTM32, 4}}) {
+    for (const auto& row : {std::tuple{System::ROMA40, PlaneZone::GBOvest, 1},
+                            {System::ED50, PlaneZone::UTM33, 2},
+                            {System::WGS84, PlaneZone::UTM32, 4}}) {
+        const auto system = std::get<0>(row);
+        const auto zone = std::get<1>(row);
+        const auto unit = std::get<2>(row);
         SCOPED_TRACE(Code(system));
         ConversionOptions o = Options(Conversion::PlaneToGeo, system, unit);
         if (system != System::ROMA40)
@@ -244,10 +247,13 @@ TEST(ConversionRows, PlaneToGeographicAsThePage) {
 }
 
 TEST(ConversionRows, CartesianBothWaysAsThePages) {
-    for (const auto& [system, axis, origin] : {std::tuple{System::ROMA40, XAxis::ThroughMonteMario, 1},
-                                               {System::ROMA40, XAxis::ThroughGreenwich, 1},
-                                               {System::ROMA40, XAxis::ThroughGreenwich, 2},
-                                               {System::WGS84, XAxis::ThroughMonteMario, 1}}) {
+    for (const auto& row : {std::tuple{System::ROMA40, XAxis::ThroughMonteMario, 1},
+                            {System::ROMA40, XAxis::ThroughGreenwich, 1},
+                            {System::ROMA40, XAxis::ThroughGreenwich, 2},
+                            {System::WGS84, XAxis::ThroughMonteMario, 1}}) {
+        const auto system = std::get<0>(row);
+        const auto axis = std::get<1>(row);
+        const auto origin = std::get<2>(row);
         SCOPED_TRACE(std::to_string(Code(system)) + " " + std::to_string(int(axis)) + " " +
                      std::to_string(origin));
         ConversionOptions o = Options(Conversion::GeoToCartesian, system, 1, origin);
@@ -375,10 +381,14 @@ TEST(ConversionRows, SingleZoneBothWaysAsThePages) {
 }
 
 TEST(ConversionRows, ChangeOfSystemAsThePagesWithTheCommonPointUsed) {
-    for (const auto& [source, target, unit, origin] : {std::tuple{System::ROMA40, System::WGS84, 1, 1},
-                                                       {System::ROMA40, System::ED50, 2, 2},
-                                                       {System::WGS84, System::ROMA40, 1, 2},
-                                                       {System::ED50, System::WGS84, 4, 1}}) {
+    for (const auto& row : {std::tuple{System::ROMA40, System::WGS84, 1, 1},
+                            {System::ROMA40, System::ED50, 2, 2},
+                            {System::WGS84, System::ROMA40, 1, 2},
+                            {System::ED50, System::WGS84, 4, 1}}) {
+        const auto source = std::get<0>(row);
+        const auto target = std::get<1>(row);
+        const auto unit = std::get<2>(row);
+        const auto origin = std::get<3>(row);
         SCOPED_TRACE(std::to_string(Code(source)) + ">" + std::to_string(Code(target)));
         ConversionOptions o = Options(Conversion::SystemChangeGeographic, source, unit, origin);
         o.targetSystem = target == System::ROMA40 ? "roma40" : target == System::ED50 ? "ed50" : "wgs84";
