@@ -1,33 +1,19 @@
 #include "app/CommonPointLoading.h"
 
 #include "app/Modulo1.h"
+#include "files/CommonPointFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-
-namespace {
-const char* const FileName = "common_points.tsv";
-}
 
 QString CommonPointFilePath() {
-    const QString chosen = qEnvironmentVariable("TERVANO1_COMMON_POINTS");
-    if (!chosen.isEmpty())
-        return chosen;
-    // An installed program reads its share folder (wherever the tree was
-    // moved), one run from the build tree reads the sources' data folder.
-    QStringList folders;
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (!programDir.isEmpty())
-        folders << programDir + QStringLiteral("/../share/tervano1") << programDir + QStringLiteral("/data");
-    folders << QStringLiteral(TERVANO_DATA_DIR_BUILD) << QStringLiteral(TERVANO_DATA_DIR_INSTALL);
-    for (const QString& folder : folders) {
-        const QFileInfo file(QDir(folder).filePath(QLatin1String(FileName)));
-        if (file.isFile())
-            return QDir::cleanPath(file.absoluteFilePath());
-    }
-    return QDir(QStringLiteral(TERVANO_DATA_DIR_INSTALL)).filePath(QLatin1String(FileName));
+    // The same places, in the same order, as the file converter looks in.
+    const std::string chosen = qEnvironmentVariable("TERVANO1_COMMON_POINTS").toStdString();
+    const std::string path =
+        tervano::files::CommonPointFilePath(chosen, QCoreApplication::applicationDirPath().toStdString(),
+                                            {TERVANO_DATA_DIR_BUILD, TERVANO_DATA_DIR_INSTALL});
+    return QDir::cleanPath(QString::fromStdString(path));
 }
 
 void LoadCommonPointTable(Modulo1& m) {
