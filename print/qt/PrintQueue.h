@@ -16,12 +16,7 @@ class QWidget;
 // Usage, in a window:
 //   PrintQueue q(m, this);
 //   q.resetForLoad();                                   // when the window loads
-//   q.append("TRASFORMAZIONE ...", [&](PrintQueue& p) { // "ACCODA"
-//       p.setFont(11, true);
-//       p.printLine({"Sistema Geodetico di riferimento: ", caption});
-//       p.setFont(8, false);
-//       p.printText(description);                       // lines joined by "\r"
-//   });
+//   q.append("TRASFORMAZIONE ...", page.printedBlock(texts)); // "ACCODA": header, then the block
 //   q.print();                                          // "STAMPA"
 //   q.discard();                                        // leaving without printing
 // Lines move down by the font's line height; a line that would start below
