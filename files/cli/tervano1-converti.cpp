@@ -31,11 +31,33 @@ extern "C" void OnSignal(int sig) {
     std::raise(sig);
 }
 
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
+
+// Holds the ending signals back while the temporary file comes into being or
+// is renamed, so that no signal finds it present but not yet registered (or
+// registered but already renamed); a held signal is delivered on release.
+class HeldSignals {
+public:
+    HeldSignals() {
+        sigset_t set;
+        sigemptyset(&set);
+        for (int sig : kEndingSignals)
+            sigaddset(&set, sig);
+        ::sigprocmask(SIG_BLOCK, &set, &previous_);
+    }
+    ~HeldSignals() { ::sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+    HeldSignals(const HeldSignals&) = delete;
+    HeldSignals& operator=(const HeldSignals&) = delete;
+
+private:
+    sigset_t previous_;
+};
+
 void RemoveTemporaryOnSignals(const std::string& path) {
     if (path.size() >= sizeof g_temporary)
         return;
     std::memcpy(g_temporary, path.c_str(), path.size() + 1);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE})
+    for (int sig : kEndingSignals)
         std::signal(sig, OnSignal);
 }
 
@@ -146,9 +168,12 @@ int main(int argc, char** argv) {
         }
     }
     OutputFile out;
-    if (!out.open(cl->output, error))
-        return FileError(error);
-    RemoveTemporaryOnSignals(out.temporaryPath());
+    {
+        HeldSignals held;
+        if (!out.open(cl->output, error))
+            return FileError(error);
+        RemoveTemporaryOnSignals(out.temporaryPath());
+    }
 
     ConsoleObserver observer(!cl->quiet && ::isatty(STDERR_FILENO) != 0, inputSize);
     const RunOutcome outcome = ConvertStream(in, out.stream(), *converter, cl->layout, observer);
@@ -159,9 +184,12 @@ int main(int argc, char** argv) {
         out.discard();
         return FileError(outcome.error);
     }
-    if (!out.commit(error))
-        return FileError(error);
-    g_temporary[0] = '\0';
+    {
+        HeldSignals held;
+        if (!out.commit(error))
+            return FileError(error);
+        g_temporary[0] = '\0';
+    }
 
     const RunSummary& s = outcome.summary;
     std::fprintf(stderr, "Righe lette: %llu, convertite: %llu, rifiutate: %llu\n",
