@@ -4,8 +4,18 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QString>
+#include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
+
+MessageAnswer StandardErrorMessages::show(QWidget*, const QString& text, MessageIcon,
+                                          MessageButtons buttons) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QTextStream(stderr) << "Tervano1: " << shown << '\n';
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}
 
 MessageAnswer QtMessageService::show(QWidget* parent, const QString& text, MessageIcon icon,
                                      MessageButtons buttons) {

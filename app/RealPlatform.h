@@ -11,6 +11,14 @@ public:
                        MessageButtons buttons = MessageButtons::Ok) override;
 };
 
+// Messages written on standard error instead of shown, for a run without a
+// user: OK, or No where the message asks.
+class StandardErrorMessages : public MessageService {
+public:
+    MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
+                       MessageButtons buttons = MessageButtons::Ok) override;
+};
+
 // The settings file: $TERVANO1_INI when set, otherwise Tervano1.ini in
 // $XDG_CONFIG_HOME, otherwise in ~/.config.
 class UserSettingsLocation : public SettingsLocation {

@@ -275,6 +275,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             cl.help = true;
             return cl;
         }
+        if (is("-V", "--versione") || option == "--version") {
+            cl.version = true;
+            return cl;
+        }
         if (is("-q", "--silenzioso")) {
             cl.quiet = true;
             continue;
@@ -494,6 +498,8 @@ File:
                           conversione (predefinite: le prime colonne dopo
                           quella del nome); le altre colonne sono copiate
   -q, --silenzioso        nessun avanzamento sullo standard error
+  -V, --versione          la versione e il file della tabella dei punti
+                          comuni
   -h, --aiuto             questo aiuto
 
 I numeri si scrivono come nelle finestre (la virgola decimale è accettata

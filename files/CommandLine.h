@@ -64,6 +64,7 @@ std::unique_ptr<RowConverter> MakeRowConverter(const ConversionOptions& o, std::
 
 struct CommandLine {
     bool help = false;
+    bool version = false;
     std::string input, output; // "-": standard input or output
     ConversionOptions conversion;
     FileLayout layout;

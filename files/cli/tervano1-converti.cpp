@@ -112,11 +112,16 @@ int FileError(const std::string& message) {
     return 2;
 }
 
+// Where the change of system reads its common-point table.
+std::string TablePath() {
+    const char* chosen = std::getenv("TERVANO1_COMMON_POINTS");
+    return CommonPointFilePath(chosen != nullptr ? chosen : "", ProgramDirectory(),
+                               {TERVANO_DATA_DIR_BUILD, TERVANO_DATA_DIR_INSTALL});
+}
+
 // The common-point table of the change of system, from where the program finds it.
 std::shared_ptr<const tervano::CommonPointTable> LoadTable(std::string& error) {
-    const char* chosen = std::getenv("TERVANO1_COMMON_POINTS");
-    const std::string path = CommonPointFilePath(chosen != nullptr ? chosen : "", ProgramDirectory(),
-                                                 {TERVANO_DATA_DIR_BUILD, TERVANO_DATA_DIR_INSTALL});
+    const std::string path = TablePath();
     auto table = std::make_shared<tervano::CommonPointTable>();
     const tervano::CommonPointLoad load = tervano::LoadCommonPoints(path, *table);
     if (!load.ok) {
@@ -138,6 +143,11 @@ int main(int argc, char** argv) {
         return UsageError(error);
     if (cl->help) {
         std::fputs(HelpText().c_str(), stdout);
+        return 0;
+    }
+    if (cl->version) {
+        std::printf("tervano1-converti %s\nTabella dei punti comuni: %s\n", TERVANO_VERSION,
+                    TablePath().c_str());
         return 0;
     }
     ConversionOptions options = cl->conversion;

@@ -39,6 +39,7 @@ struct Options {
     std::string input;            // written to standard input
     std::vector<std::string> env; // NAME=value added
     uid_t uid = 0;                // run as this user when not 0
+    std::string program = TERVANO_CONVERTER;
 };
 
 // Runs the converter; standard output and error are collected through files
@@ -58,11 +59,11 @@ Result RunConverter(const std::vector<std::string>& args, const Options& o = {})
             ::putenv(const_cast<char*>(e.c_str()));
         if (o.uid != 0 && ::setuid(o.uid) != 0)
             ::_exit(99);
-        std::vector<char*> argv{const_cast<char*>(TERVANO_CONVERTER)};
+        std::vector<char*> argv{const_cast<char*>(o.program.c_str())};
         for (const std::string& a : args)
             argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
-        ::execv(TERVANO_CONVERTER, argv.data());
+        ::execv(o.program.c_str(), argv.data());
         ::_exit(98);
     }
     ::close(in[0]);
@@ -222,6 +223,33 @@ TEST_F(ConverterCli, AnUnwritableOutputFolderIsAFileError) {
         RunConverter({(dir_ / "in.txt").string(), (dir_ / "manca" / "out.txt").string()}, Opt());
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("file o cartella inesistente"), std::string::npos) << missing.err;
+}
+
+TEST_F(ConverterCli, AnInstalledTreeMovedElsewhereReadsItsOwnTable) {
+    // An installed tree copied under another prefix: the table beside the
+    // program, in ../share/tervano1, is the one read.
+    const fs::path prefix = dir_ / "altrove" / "usr";
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "share" / "tervano1");
+    fs::copy_file(TERVANO_CONVERTER, prefix / "bin" / "tervano1-converti");
+    for (const char* file : {"common_points.tsv", "land_masses.tsv"})
+        fs::copy_file(fs::path(TERVANO_SOURCE_DIR) / "data" / file, prefix / "share" / "tervano1" / file);
+    Options o = Opt("P;41.5524399;12.2708400\n");
+    o.program = (prefix / "bin" / "tervano1-converti").string();
+    const std::string table = (prefix / "share" / "tervano1" / "common_points.tsv").string();
+
+    const Result version = RunConverter({"--versione"}, o);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out,
+              "tervano1-converti " TERVANO_VERSION "\nTabella dei punti comuni: " + table + "\n");
+    const Result run = RunConverter({"-c", "sistemi-geo", "--sistema-arrivo", "wgs84", "-", "-"}, o);
+    EXPECT_EQ(run.status, 0) << run.err;
+
+    // The environment names the table before any folder.
+    o.env.push_back("TERVANO1_COMMON_POINTS=" + (dir_ / "mia.tsv").string());
+    EXPECT_EQ(RunConverter({"-V"}, o).out, "tervano1-converti " TERVANO_VERSION
+                                           "\nTabella dei punti comuni: " +
+                                               (dir_ / "mia.tsv").string() + "\n");
 }
 
 TEST_F(ConverterCli, AnInterruptedRunLeavesThePreviousOutputAndNoTemporaryFile) {
