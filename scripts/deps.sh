@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Installs with apt whatever the build and the tests need and is missing.
-# Usage: scripts/deps.sh run|test
+# Usage: scripts/deps.sh run|test|package
 set -euo pipefail
 want=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       fonts-comic-neue fonts-liberation2)
+# The package: dpkg-buildflags and dpkg-shlibdeps, and file, which CPack uses
+# to find the programs among the installed files.
+if [ "${1:-run}" != run ]; then
+  want+=(dpkg-dev file)
+fi
 if [ "${1:-run}" = test ]; then
+  # Checks of the desktop entry, the AppStream metadata and the package.
+  want+=(desktop-file-utils appstream lintian)
   want+=(libgeographiclib-dev libproj-dev proj-data poppler-utils libbenchmark-dev clang-format)
   # Sanitizer and fuzz stages: clang, its runtimes (ASan, UBSan, libFuzzer) and
   # llvm-symbolizer for readable reports.
