@@ -32,6 +32,7 @@ struct ChangeOutcome {
     int ResultZoneNumber = 0; // 32, 33 or 34 in plane mode to a UTM system; 0 otherwise
     int FoundRow = 0;
     double FoundDistance = 0.0; // metres from the point to FoundRow, in the source pair's zone
+    int subgrid = -1;           // through a grid: the index of the subgrid that gave the shift
 
     // Geographic mode: decimal degrees; a ROMA40 longitude in the caller's origin.
     double latitude = 0.0;

@@ -45,6 +45,20 @@ std::vector<std::string> Lines(const std::string& message) {
 
 } // namespace
 
+void SystemChangePage::chooseMethod(ChangeMethod m) {
+    method_ = m;
+    hasResult_ = false;
+}
+
+void SystemChangePage::setGrid(GridChoice g) {
+    grid_ = std::move(g);
+    hasResult_ = false;
+}
+
+std::vector<std::string> SystemChangePage::methodLines() const {
+    return {};
+}
+
 void SystemChangePage::chooseSource(System s) {
     if (s == source_)
         return;

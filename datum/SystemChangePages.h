@@ -1,9 +1,11 @@
 #pragma once
 
+#include "datum/GridChange.h"
 #include "datum/SystemChange.h"
 #include "geodesy/ReferenceSystems.h"
 #include "windows/ConversionPage.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,6 +23,19 @@
 //   else if (refused) ... else show the result texts
 namespace tervano {
 
+// How the point is carried: by the shift of the nearest common point of the
+// table (the default), or through the user's NTv2 grid.
+enum class ChangeMethod { Table, Grid };
+
+// The user's grid: the grid read, the name of its file as shown and printed
+// (without folders), and the system its source is taken as (ROMA40 or ED50;
+// its target is WGS84).
+struct GridChoice {
+    std::shared_ptr<const Ntv2Grid> grid;
+    std::string fileName;
+    System gridSource = System::ROMA40;
+};
+
 class SystemChangePage : public ConversionPage {
 public:
     SystemChangePage(const PageSettings& s, const CommonPointTable& table)
@@ -31,6 +46,20 @@ public:
     void chooseTarget(System s);
     System source() const { return source_; }
     System target() const { return target_; }
+
+    // The method, and the grid it uses; a change drops the result. With the
+    // grid method and no grid, or a grid that does not join the two
+    // systems, "ESEGUI" is refused with a message.
+    void chooseMethod(ChangeMethod m);
+    void setGrid(GridChoice g);
+    ChangeMethod method() const { return method_; }
+    const GridChoice& grid() const { return grid_; }
+
+    // Which method gave the last result and how good it is, as shown under
+    // the result and printed after it: for the table the common point (row),
+    // its distance, the reliability verdict and the method's accuracy; for a
+    // grid its file name and the subgrid used. Empty without a result.
+    std::vector<std::string> methodLines() const;
 
     // When the window last wrote its captions: on a choice of system, or on
     // the tabs taking the focus, which writes two frame captions differently
@@ -83,6 +112,9 @@ protected:
     static double Checked(const TypedValue& v);
 
     const CommonPointTable& table_;
+    ChangeMethod method_ = ChangeMethod::Table;
+    GridChoice grid_;
+    int subgrid_ = -1; // the subgrid of the last result through a grid
     System source_ = System::ROMA40;
     System target_ = System::ED50;
     CaptionMoment captionMoment_ = CaptionMoment::Choice;
