@@ -34,7 +34,10 @@ constexpr double EdgeTolerance = 1.0e-6;
 constexpr double InverseTolerance = 1.0e-9; // degrees
 constexpr int InverseIterations = 20;
 
-const std::string Invalid = "GRIGLIATO NTv2 NON VALIDO: ";
+// The start of every message about a damaged file.
+std::string Invalid() {
+    return "GRIGLIATO NTv2 NON VALIDO: ";
+}
 
 std::uint32_t Swap32(std::uint32_t v) {
     return ((v & 0xFFu) << 24) | ((v & 0xFF00u) << 8) | ((v >> 8) & 0xFF00u) | (v >> 24);
@@ -51,7 +54,6 @@ public:
     explicit Reader(std::string_view bytes) : bytes_(bytes) {}
 
     void setBigEndian(bool big) { swap_ = big != (std::endian::native == std::endian::big); }
-    std::size_t position() const { return pos_; }
     std::size_t remaining() const { return bytes_.size() - pos_; }
     bool has(std::size_t n) const { return n <= remaining(); }
     void skip(std::size_t n) { pos_ += n; }
@@ -119,9 +121,10 @@ std::string InSubgrid(const std::string& name) {
 // Reads one subgrid header and its nodes; an empty string when it is whole.
 std::string ReadSubgrid(Reader& in, int index, Ntv2Subgrid& g) {
     if (!in.has(HeaderSize))
-        return Invalid + "FILE TRONCATO NELL'INTESTAZIONE DELLA SOTTOGRIGLIA " + std::to_string(index + 1);
+        return Invalid() + "FILE TRONCATO NELL'INTESTAZIONE DELLA SOTTOGRIGLIA " + std::to_string(index + 1);
     if (in.keyword(0) != "SUB_NAME")
-        return Invalid + "INTESTAZIONE DELLA SOTTOGRIGLIA " + std::to_string(index + 1) + " NON RICONOSCIUTA";
+        return Invalid() + "INTESTAZIONE DELLA SOTTOGRIGLIA " + std::to_string(index + 1) +
+               " NON RICONOSCIUTA";
     g.name = in.text(0 * RecordSize);
     g.parent = in.text(1 * RecordSize);
     g.south = in.real(4 * RecordSize);
@@ -135,29 +138,29 @@ std::string ReadSubgrid(Reader& in, int index, Ntv2Subgrid& g) {
 
     for (double v : {g.south, g.north, g.east, g.west, g.latitudeStep, g.longitudeStep})
         if (!std::isfinite(v))
-            return Invalid + "LIMITI O PASSI NON NUMERICI" + InSubgrid(g.name);
+            return Invalid() + "LIMITI O PASSI NON NUMERICI" + InSubgrid(g.name);
     if (g.latitudeStep <= 0 || g.longitudeStep <= 0)
-        return Invalid + "PASSI NON POSITIVI" + InSubgrid(g.name);
+        return Invalid() + "PASSI NON POSITIVI" + InSubgrid(g.name);
     // One cell at least: bilinear interpolation needs two rows and two columns.
     if (g.north <= g.south || g.west <= g.east)
-        return Invalid + "LIMITI INVERTITI O COINCIDENTI" + InSubgrid(g.name);
+        return Invalid() + "LIMITI INVERTITI O COINCIDENTI" + InSubgrid(g.name);
     const double rowSpan = (g.north - g.south) / g.latitudeStep;
     const double columnSpan = (g.west - g.east) / g.longitudeStep;
     if (!(rowSpan < MaxNodesPerSide) || !(columnSpan < MaxNodesPerSide))
-        return Invalid + "TROPPI NODI" + InSubgrid(g.name);
+        return Invalid() + "TROPPI NODI" + InSubgrid(g.name);
     const std::int64_t rows = std::llround(rowSpan) + 1;
     const std::int64_t columns = std::llround(columnSpan) + 1;
     if (rows < 2 || columns < 2)
-        return Invalid + "LIMITI INVERTITI O COINCIDENTI" + InSubgrid(g.name);
+        return Invalid() + "LIMITI INVERTITI O COINCIDENTI" + InSubgrid(g.name);
     if (rows * columns != count)
-        return Invalid + "NUMERO DI NODI " + std::to_string(count) + " INVECE DI " +
+        return Invalid() + "NUMERO DI NODI " + std::to_string(count) + " INVECE DI " +
                std::to_string(rows * columns) + " (" + std::to_string(rows) + " RIGHE PER " +
                std::to_string(columns) + " COLONNE)" + InSubgrid(g.name);
-    // The count is at most 1e14 here: its bytes are checked against what is
-    // left of the file before anything is allocated.
+    // The count matches the limits and steps; its bytes are checked against
+    // what is left of the file before anything is allocated.
     const auto nodes = static_cast<std::size_t>(count);
     if (nodes > in.remaining() / NodeSize)
-        return Invalid + "FILE TRONCATO" + InSubgrid(g.name);
+        return Invalid() + "FILE TRONCATO" + InSubgrid(g.name);
     g.rows = static_cast<int>(rows);
     g.columns = static_cast<int>(columns);
     g.latitudeShift.resize(nodes);
@@ -166,7 +169,8 @@ std::string ReadSubgrid(Reader& in, int index, Ntv2Subgrid& g) {
         const float dLat = in.single(0);
         const float dLon = in.single(4);
         if (!std::isfinite(dLat) || !std::isfinite(dLon))
-            return Invalid + "SPOSTAMENTO NON NUMERICO NEL NODO " + std::to_string(i + 1) + InSubgrid(g.name);
+            return Invalid() + "SPOSTAMENTO NON NUMERICO NEL NODO " + std::to_string(i + 1) +
+                   InSubgrid(g.name);
         g.latitudeShift[i] = dLat;
         g.longitudeShift[i] = dLon;
         in.skip(NodeSize);
@@ -193,9 +197,9 @@ std::string CheckParents(const std::vector<Ntv2Subgrid>& subgrids) {
             std::lower_bound(order.begin(), order.end(), g.parent,
                              [&](std::size_t a, const std::string& name) { return subgrids[a].name < name; });
         if (first == order.end() || subgrids[*first].name != g.parent)
-            return Invalid + "SOTTOGRIGLIA MADRE " + g.parent + " INESISTENTE" + InSubgrid(g.name);
+            return Invalid() + "SOTTOGRIGLIA MADRE " + g.parent + " INESISTENTE" + InSubgrid(g.name);
         if (first + 1 != order.end() && subgrids[*(first + 1)].name == g.parent)
-            return Invalid + "PIÙ SOTTOGRIGLIE DI NOME " + g.parent + ", MADRE AMBIGUA" + InSubgrid(g.name);
+            return Invalid() + "PIÙ SOTTOGRIGLIE DI NOME " + g.parent + ", MADRE AMBIGUA" + InSubgrid(g.name);
         parent[i] = *first;
     }
     // 0 not seen, 1 on the path being followed, 2 known to reach the top.
@@ -210,7 +214,7 @@ std::string CheckParents(const std::vector<Ntv2Subgrid>& subgrids) {
             j = parent[j];
         }
         if (j != Top && state[j] == 1)
-            return Invalid + "PARENTELA CIRCOLARE" + InSubgrid(subgrids[j].name);
+            return Invalid() + "PARENTELA CIRCOLARE" + InSubgrid(subgrids[j].name);
         for (std::size_t k : path)
             state[k] = 2;
     }
@@ -226,15 +230,15 @@ std::string Read(std::string_view bytes, Ntv2Grid& grid) {
     else if (BigEndianInt(bytes, 8) == 11)
         in.setBigEndian(true);
     else
-        return Invalid + "ORDINE DEI BYTE O STRUTTURA SCONOSCIUTI";
+        return Invalid() + "ORDINE DEI BYTE O STRUTTURA SCONOSCIUTI";
     if (!in.has(HeaderSize))
-        return Invalid + "FILE TRONCATO NELL'INTESTAZIONE";
+        return Invalid() + "FILE TRONCATO NELL'INTESTAZIONE";
     if (in.integer(1 * RecordSize) != 11)
-        return Invalid + "STRUTTURA DELLE SOTTOGRIGLIE SCONOSCIUTA";
+        return Invalid() + "STRUTTURA DELLE SOTTOGRIGLIE SCONOSCIUTA";
     const std::int32_t subgrids = in.integer(2 * RecordSize);
     const std::string type = in.text(3 * RecordSize);
     if (type != "SECONDS")
-        return Invalid + "UNITÀ " + type + " NON AMMESSA (SOLO SECONDS)";
+        return Invalid() + "UNITÀ " + type + " NON AMMESSA (SOLO SECONDS)";
     grid.sourceName = in.text(5 * RecordSize);
     grid.targetName = in.text(6 * RecordSize);
     grid.sourceMajorAxis = in.real(7 * RecordSize);
@@ -243,7 +247,7 @@ std::string Read(std::string_view bytes, Ntv2Grid& grid) {
     grid.targetMinorAxis = in.real(10 * RecordSize);
     in.skip(HeaderSize);
     if (subgrids < 1 || subgrids > MaxSubgrids)
-        return Invalid + "NUMERO DI SOTTOGRIGLIE " + std::to_string(subgrids) + " NON AMMISSIBILE";
+        return Invalid() + "NUMERO DI SOTTOGRIGLIE " + std::to_string(subgrids) + " NON AMMISSIBILE";
 
     // Each subgrid takes its header and one cell of four nodes at least: a
     // count beyond what the file can hold runs into its end, and is refused
@@ -259,7 +263,7 @@ std::string Read(std::string_view bytes, Ntv2Grid& grid) {
     // node is whole, and several writers leave the record out. A part of the
     // record, or anything else there, means a cut or a miscounted file.
     if (in.remaining() > 0 && (!in.has(RecordSize) || in.keyword(0).substr(0, 3) != "END"))
-        return Invalid + "DATI NON RICONOSCIUTI DOPO L'ULTIMA SOTTOGRIGLIA";
+        return Invalid() + "DATI NON RICONOSCIUTI DOPO L'ULTIMA SOTTOGRIGLIA";
     return CheckParents(grid.subgrids);
 }
 
@@ -346,7 +350,7 @@ std::optional<Ntv2Grid> ReadNtv2(std::string_view bytes, std::string& error) {
             return std::nullopt;
         return grid;
     } catch (const std::bad_alloc&) {
-        error = Invalid + "MEMORIA INSUFFICIENTE PER LEGGERLO";
+        error = Invalid() + "MEMORIA INSUFFICIENTE PER LEGGERLO";
         return std::nullopt;
     }
 }
@@ -370,7 +374,7 @@ std::optional<Ntv2Grid> LoadNtv2(const std::string& path, std::string& error) {
     try {
         bytes.resize(static_cast<std::size_t>(size));
     } catch (const std::bad_alloc&) {
-        error = Invalid + "MEMORIA INSUFFICIENTE PER LEGGERLO";
+        error = Invalid() + "MEMORIA INSUFFICIENTE PER LEGGERLO";
         return std::nullopt;
     }
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
