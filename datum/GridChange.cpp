@@ -62,9 +62,11 @@ ChangeOutcome Outside(ChangeOutcome out) {
 } // namespace
 
 std::optional<System> GridSourceFromHeader(const Ntv2Grid& grid) {
+    // SYSTEM_F holds 8 characters: "MONTE MARIO" arrives as "MONTE MA",
+    // "MONTEMARIO" as "MONTEMAR"; the longer forms contain those too.
     const std::string name = Upper(grid.sourceName);
-    const bool roma = ContainsAny(
-        name, {"ROMA40", "ROMA 40", "ROMA_40", "RM40", "MONTE MARIO", "MONTEMARIO", "MONTE_MARIO"});
+    const bool roma =
+        ContainsAny(name, {"ROMA40", "ROMA 40", "ROMA_40", "RM40", "MONTEMAR", "MONTE MA", "MONTE_MA"});
     const bool ed50 = ContainsAny(name, {"ED50", "ED 50", "ED_50", "EUR50"});
     if (roma == ed50) // neither, or a name that tells both
         return std::nullopt;

@@ -150,7 +150,9 @@ std::optional<std::string> PlaneChangeRows::convert(std::span<const TypedNumber>
         return refused;
     results.push_back(LengthColumn(page_.northText()));
     results.push_back(LengthColumn(page_.eastText()));
-    results.emplace_back(page_.targetHasZone() ? page_.zoneText() : ZoneColumn(Code(page_.targetZone())));
+    // A UTM 34 point carried to ROMA40 is given in Gauss-Boaga Est, as the window shows it.
+    const PlaneZone zone = page_.targetZone() == PlaneZone::Auxiliary ? PlaneZone::GBEst : page_.targetZone();
+    results.emplace_back(page_.targetHasZone() ? page_.zoneText() : ZoneColumn(Code(zone)));
     AppendMethod(page_, results);
     return std::nullopt;
 }

@@ -2,7 +2,7 @@
 
 #include "datum/CommonPointTable.h"
 #include "geodesy/ReferenceSystems.h"
-#include "support/LinearGrid.h"
+#include "tests/support/LinearGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,8 @@ const CommonPointTable& NoTable() {
 
 TEST(GridChange, SourceSystemFromTheHeaderName) {
     Ntv2Grid g;
-    for (const char* name : {"ROMA40", "Roma 40", "RM40_GB", "MONTE MARIO", "MonteMario", "ROMA_40"}) {
+    for (const char* name :
+         {"ROMA40", "Roma 40", "RM40_GB", "MONTE MARIO", "MonteMario", "ROMA_40", "MONTEMAR", "Monte Ma"}) {
         g.sourceName = name;
         EXPECT_EQ(GridSourceFromHeader(g), System::ROMA40) << name;
     }
@@ -104,7 +105,8 @@ TEST(GridChange, GeographicBothWaysThroughTheFieldAndTheChildGrid) {
         EXPECT_LT(Metres(r.latitude, r.longitude + MM, lat, lon), 1e-4) << lat << " " << lon;
         // From Greenwich the ROMA40 result is the same point with its longitude from Greenwich.
         const ChangeOutcome g = ChangeGeographicByGrid(Roma40Grid(), {WGS84, ROMA40, 2, wgsLat, wgsLon});
-        EXPECT_NEAR(g.longitude, r.longitude + MM, 1e-12);
+        // (The program's Monte Mario from Greenwich, read as a packed angle, is 2.8e-11° above MM.)
+        EXPECT_NEAR(g.longitude, r.longitude + MM, 1e-10);
         EXPECT_EQ(g.latitude, r.latitude);
     }
     // ROMA40 typed from Greenwich goes to the same WGS84 point as from Monte Mario.
@@ -112,7 +114,7 @@ TEST(GridChange, GeographicBothWaysThroughTheFieldAndTheChildGrid) {
     const ChangeOutcome b = ChangeGeographicByGrid(Roma40Grid(), {ROMA40, WGS84, 2, 41.9, 12.5});
     ASSERT_EQ(b.status, ChangeStatus::Done);
     EXPECT_NEAR(a.latitude, b.latitude, 1e-12);
-    EXPECT_NEAR(a.longitude, b.longitude, 1e-12);
+    EXPECT_NEAR(a.longitude, b.longitude, 1e-10);
     // The zones are those of the table method.
     EXPECT_EQ(a.SourceZone, GBEst);
     EXPECT_EQ(a.TargetZone, UTM33);
@@ -234,8 +236,8 @@ TEST(GridChange, PlaneBothWaysAgainstGeographicLib) {
                                                                            : AuxiliaryZone)
                                                    : c.expectedTargetZone);
         double lat, lon;
-        hayford.Reverse(toEst ? 15.0 : c.sourceMeridian, b.north,
-                        b.east - (toEst ? 2520000.0 : c.sourceFalseEast), lat, lon);
+        hayford.Reverse(toEst ? 15.0 : c.sourceMeridian, b.east - (toEst ? 2520000.0 : c.sourceFalseEast),
+                        b.north, lat, lon);
         const auto [againLat, againLon] = Forward(lat, lon);
         wgs84.Forward(c.targetMeridian, againLat, againLon, wx, wy);
         EXPECT_NEAR(wy, r.north, 1e-3) << c.lat << " " << c.lon;

@@ -3,7 +3,7 @@
 #include "datum/CommonPointSearch.h"
 #include "geodesy/Angles.h"
 #include "geodesy/TextNumbers.h"
-#include "support/LinearGrid.h"
+#include "tests/support/LinearGrid.h"
 
 #include <gtest/gtest.h>
 
