@@ -312,7 +312,7 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
     EXPECT_TRUE(text("Text3").isEmpty() && text("Text4").isEmpty());
 
     const auto& lines = fake.printer.lines;
-    ASSERT_EQ(lines.size(), 8u + 2 * 11u);
+    ASSERT_EQ(lines.size(), 8u + 2 * 14u);
     EXPECT_EQ(lines[3].text, "PASSAGGIO FRA SISTEMI DI RIFERIMENTO");
     struct Expected {
         QString text;
@@ -329,6 +329,9 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         {"Sistema Geodetico: ED50", true},
         {"Coordinate geografiche ED50", false},
         {"Latitudine: " + latitude + gap + "Longitudine: " + longitude, false},
+        {"", false},
+        {"Metodo: tabella dei punti comuni, precisione circa 11 m", false},
+        {"Punto comune 372 a 4 808 m: risultato attendibile", false},
         {QString(62, '_'), false},
         {"", false},
     };
@@ -342,16 +345,19 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         {"Sistema Geodetico: ROMA40", true},
         {"Coordinate piane GAUSS BOAGA", false},
         {"Nord: " + text("Text11") + gap + "Est: " + text("Text12"), false},
+        {"", false},
+        {"Metodo: tabella dei punti comuni, precisione circa 11 m", false},
+        {"Punto comune 376 a 9 150 m: risultato attendibile", false},
         {QString(62, '_'), false},
         {"", false},
     };
-    for (size_t i = 0; i < 11; ++i) {
+    for (size_t i = 0; i < 14; ++i) {
         EXPECT_EQ(lines[8 + i].text, geographic[i].text) << i;
         EXPECT_EQ(lines[8 + i].bold, geographic[i].bold) << i;
         EXPECT_EQ(lines[8 + i].font, "Arial");
         EXPECT_EQ(lines[8 + i].size, 11);
-        EXPECT_EQ(lines[19 + i].text, plane[i].text) << i;
-        EXPECT_EQ(lines[19 + i].bold, plane[i].bold) << i;
+        EXPECT_EQ(lines[22 + i].text, plane[i].text) << i;
+        EXPECT_EQ(lines[22 + i].bold, plane[i].bold) << i;
     }
     EXPECT_EQ(text("Text1"), "41° 55' 25.5''");
 }
