@@ -37,6 +37,9 @@ struct Ntv2Grid {
 // Reads a whole NTv2 file held in memory, in either byte order. Nothing, and
 // an Italian message naming the problem, when the file is damaged, truncated,
 // of another layout, or holds shifts that are not finite: never a part of it.
+// The messages start "GRIGLIATO NTv2 NON VALIDO: " and name the subgrid where
+// one is at fault; a file of another kind is "IL FILE NON È UN GRIGLIATO NTv2".
+// The END record may be missing when the file ends right after the last node.
 std::optional<Ntv2Grid> ReadNtv2(std::string_view bytes, std::string& error);
 // The same from a file; a file that cannot be read is refused likewise.
 std::optional<Ntv2Grid> LoadNtv2(const std::string& path, std::string& error);
@@ -49,8 +52,10 @@ struct Ntv2Point {
 };
 
 // From the grid's source system to its target, by bilinear interpolation of
-// the shifts in the finest subgrid holding the point (edges included).
-// Nothing when no subgrid holds it.
+// the shifts in the finest subgrid holding the point: the first grid of the
+// top level (PARENT "NONE") holding it, then its first child holding it, and
+// so on down. Edges are included, to 1e-6 seconds of arc. Nothing when no
+// subgrid holds the point.
 std::optional<Ntv2Point> Ntv2Forward(const Ntv2Grid& grid, double latitude, double longitude);
 // From the grid's target system back to its source, by iteration of the
 // forward shift until it converges within 1e-9 degrees. Nothing when the
