@@ -278,9 +278,9 @@ void frmSistemi::loadGrid() {
     }
     QString error;
     if (!LoadUserGrid(m, path, m.gridSource, error)) {
-        // The grid in use stays, and the box shows its file again.
-        showMessage({QStringLiteral("GRIGLIATO NTv2 NON LETTO:"), QString(), error},
-                    MessageIcon::Exclamation);
+        // The reader's message names the file or the fault. The grid in use
+        // stays, and the box shows its file again.
+        showMessage({error}, MessageIcon::Exclamation);
         if (m.grid)
             text17_->setText(m.gridPath);
         text17_->setFocus();
