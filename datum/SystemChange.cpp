@@ -3,6 +3,7 @@
 #include "datum/CommonPointChecks.h"
 #include "datum/CommonPointSearch.h"
 #include "datum/LandMasses.h"
+#include "datum/SystemChangeSteps.h"
 #include "geodesy/Angles.h"
 #include "geodesy/Gauss.h"
 #include "geodesy/InRange.h"
@@ -28,25 +29,6 @@ ChangeOutcome Refuse(const char* first, const char* second, ChangeField focus) {
     out.message = std::string(first) + "\r" + second;
     out.focus = focus;
     return out;
-}
-
-// The zone paired with a source zone in the target system, and the false east
-// of its column pair.
-int PairedTargetZone(int sourceZone, int targetSystem) {
-    switch (sourceZone) {
-    case UTM32:
-        return targetSystem == ROMA40 ? GBOvest : UTM32;
-    case UTM33:
-        return targetSystem == ROMA40 ? GBEst : UTM33;
-    case UTM34:
-        return targetSystem == ROMA40 ? AuxiliaryZone : UTM34;
-    case GBOvest:
-        return UTM32;
-    case GBEst:
-        return UTM33;
-    default:
-        return UTM34;
-    }
 }
 
 // The land mass whose rows may carry a point at `place` (longitude from
@@ -83,14 +65,30 @@ bool Search(const CommonPointTable& table, int sourceSystem, int targetSystem, C
     return true;
 }
 
-// A result is shown only when it is a number inside the range of its zone.
+} // namespace
+
+int PairedTargetZone(int sourceZone, int targetSystem) {
+    switch (sourceZone) {
+    case UTM32:
+        return targetSystem == ROMA40 ? GBOvest : UTM32;
+    case UTM33:
+        return targetSystem == ROMA40 ? GBEst : UTM33;
+    case UTM34:
+        return targetSystem == ROMA40 ? AuxiliaryZone : UTM34;
+    case GBOvest:
+        return UTM32;
+    case GBEst:
+        return UTM33;
+    default:
+        return UTM34;
+    }
+}
+
 ChangeOutcome ResultRefused(ChangeOutcome out) {
     out.status = ChangeStatus::OutOfRange;
     out.message = ResultOutOfRangeText();
     return out;
 }
-
-} // namespace
 
 std::string ResultOutOfRangeText() {
     return "RISULTATO NON VALIDO:\r\rIL RISULTATO CADE FUORI DAI LIMITI\rDEL SISTEMA DI ARRIVO";
@@ -100,8 +98,7 @@ std::string NotComputableText() {
     return "PUNTO NON CALCOLABILE:\r\rIL PUNTO NON APPARTIENE ALLE\rZONE PREVISTE DAL PROGRAMMA";
 }
 
-ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicChangeInput& in) {
-    const double pi = Pi();
+std::optional<ChangeOutcome> StartGeographic(const GeographicChangeInput& in, GeographicStart& start) {
     const double monteMario = GreenwichShift();
     const bool sourceRoma = in.SourceSystem == ROMA40;
 
@@ -117,13 +114,28 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
     if (!sourceRoma && !AngleInRange(lambda, 5.0, 19.0))
         return Refuse("VALORE DELLA LONGITUDINE", "NON AMMISSIBILE", ChangeField::Longitude);
 
-    ChangeOutcome out;
+    start.lambda = lambda;
     // Zone bounds with the slack of the range checks, so that a bound typed in
     // any notation falls in the zone of its exact value; ROMA40 points from
     // 18° E of Greenwich on go into the auxiliary zone.
-    out.SourceZone = MembershipZone(in.SourceSystem, lambda);
-    if (out.SourceZone == GBEst && !(lambda < BoundEstAuxiliaryMM - AngleSlack))
-        out.SourceZone = AuxiliaryZone;
+    start.sourceZone = MembershipZone(in.SourceSystem, lambda);
+    if (start.sourceZone == GBEst && !(lambda < BoundEstAuxiliaryMM - AngleSlack))
+        start.sourceZone = AuxiliaryZone;
+    return std::nullopt;
+}
+
+ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicChangeInput& in) {
+    const double pi = Pi();
+    const double monteMario = GreenwichShift();
+    const bool sourceRoma = in.SourceSystem == ROMA40;
+
+    GeographicStart start;
+    if (std::optional<ChangeOutcome> refused = StartGeographic(in, start))
+        return *refused;
+    const double lambda = start.lambda;
+
+    ChangeOutcome out;
+    out.SourceZone = start.sourceZone;
     const Zone& source = ZoneFor(out.SourceZone);
     const double deltaLambda = lambda - source.centralMeridian;
 
@@ -152,7 +164,7 @@ ChangeOutcome ChangeGeographic(const CommonPointTable& table, const GeographicCh
     return out;
 }
 
-ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput& in) {
+std::optional<ChangeOutcome> StartPlane(const PlaneChangeInput& in, PlanePointStart& start) {
     const double pi = Pi();
     const bool sourceRoma = in.SourceSystem == ROMA40;
     double north = in.north;
@@ -171,10 +183,10 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
             return Refuse("INDICAZIONE DEL FUSO DI", "APPARTENENZA NON VALIDA", ChangeField::Zone);
     }
 
-    ChangeOutcome out;
-    out.SourceZone = sourceRoma ? GaussBoagaZoneOfEast(east) : in.zoneNumber - 32 + UTM32;
+    int sourceZone = sourceRoma ? GaussBoagaZoneOfEast(east) : in.zoneNumber - 32 + UTM32;
     // The zone typed, kept when a Gauss-Boaga Est point moves into the auxiliary zone.
-    const Zone& typed = ZoneFor(out.SourceZone);
+    const int typedZone = sourceZone;
+    const Zone& typed = ZoneFor(typedZone);
     const double x = east - typed.falseEast;
 
     const RefinedInverseResult inv = GaussInverseRefined(north, x, in.SourceSystem, Scale);
@@ -186,7 +198,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
         return Refuse("VALORE DELLA COORDINATA EST NON", "AMMISSIBILE PER IL SISTEMA INDICATO",
                       ChangeField::Zone);
     };
-    switch (out.SourceZone) {
+    switch (sourceZone) {
     case UTM32:
         if (Outside(east, 280000.0, 797000.0))
             return zoneEastRefused();
@@ -204,7 +216,7 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
         // through the auxiliary zone on 21° E.
         const double lambda = deltaLambda + MeridianEstShortMM;
         if (lambda > BoundEstAuxiliaryMM) {
-            out.SourceZone = AuxiliaryZone;
+            sourceZone = AuxiliaryZone;
             const Zone& auxiliary = ZoneFor(AuxiliaryZone);
             const GaussForwardResult g =
                 GaussForward(phi, (lambda - auxiliary.centralMeridian) * pi / 180.0, ROMA40, Scale);
@@ -216,6 +228,28 @@ ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput&
     default:
         break;
     }
+    start.typedZone = typedZone;
+    start.sourceZone = sourceZone;
+    start.latitude = phi;
+    start.deltaLambda = deltaLambda;
+    start.north = north;
+    start.east = east;
+    return std::nullopt;
+}
+
+ChangeOutcome ChangePlane(const CommonPointTable& table, const PlaneChangeInput& in) {
+    PlanePointStart start;
+    if (std::optional<ChangeOutcome> refused = StartPlane(in, start))
+        return *refused;
+    const double pi = Pi();
+    const Zone& typed = ZoneFor(start.typedZone);
+    const double phi = start.latitude;
+    const double deltaLambda = start.deltaLambda;
+    double north = start.north;
+    double east = start.east;
+
+    ChangeOutcome out;
+    out.SourceZone = start.sourceZone;
     out.TargetZone = PairedTargetZone(out.SourceZone, in.TargetSystem);
     if (out.TargetZone <= UTM34)
         out.ResultZoneNumber = 32 + out.TargetZone - UTM32;

@@ -43,7 +43,37 @@ std::vector<std::string> Lines(const std::string& message) {
     return lines;
 }
 
+// Blanks of a digit pattern's padding removed.
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+// A long name cut in the middle to about `most` bytes, never inside a UTF-8 character.
+std::string Shortened(const std::string& name, size_t most) {
+    if (name.size() <= most)
+        return name;
+    auto continuation = [&](size_t i) { return i < name.size() && (name[i] & 0xC0) == 0x80; };
+    size_t head = most / 2 - 1;
+    while (head > 0 && continuation(head))
+        --head;
+    size_t tail = name.size() - (most - head - 3);
+    while (continuation(tail))
+        ++tail;
+    return name.substr(0, head) + "..." + name.substr(tail);
+}
+
 } // namespace
+
+int TableAccuracyMetres(System a, System b) {
+    const bool roma = a == System::ROMA40 || b == System::ROMA40;
+    const bool wgs = a == System::WGS84 || b == System::WGS84;
+    if (roma && wgs)
+        return 5; // the Monte Mario sets, about 4 m, and at most 0.65 m of the table
+    if (roma)
+        return 11; // the Monte Mario sets and EPSG:1133 together, and at most 0.48 m of the table
+    return 10;     // EPSG:1133, about 10 m, and at most 0.17 m of the table
+}
 
 void SystemChangePage::chooseMethod(ChangeMethod m) {
     method_ = m;
@@ -55,8 +85,34 @@ void SystemChangePage::setGrid(GridChoice g) {
     hasResult_ = false;
 }
 
+std::string SystemChangePage::subgridName() const {
+    if (!hasResult_ || method_ != ChangeMethod::Grid || !grid_.grid || subgrid_ < 0 ||
+        subgrid_ >= int(grid_.grid->subgrids.size()))
+        return {};
+    return grid_.grid->subgrids[size_t(subgrid_)].name;
+}
+
 std::vector<std::string> SystemChangePage::methodLines() const {
-    return {};
+    if (!hasResult_)
+        return {};
+    if (method_ == ChangeMethod::Table) {
+        const std::string distance =
+            Trimmed(FormatPattern(commonPointDistance_, Patterns::MetresWhole, settings_.decimalPoint));
+        return {"Metodo: tabella dei punti comuni, precisione circa " +
+                    std::to_string(TableAccuracyMetres(source_, target_)) + " m",
+                "Punto comune " + std::to_string(commonPointRow_) + " a " + distance + " m: " +
+                    (poorReliability_ ? "risultato di scarsa attendibilità" : "risultato attendibile")};
+    }
+    if (!grid_.grid)
+        return {};
+    const Ntv2Grid& g = *grid_.grid;
+    return {"Metodo: grigliato NTv2 " + Shortened(grid_.fileName, 40),
+            "Sottogriglia " + subgridName() + ", da " + g.sourceName + " a " + g.targetName + " (" +
+                Name(grid_.gridSource) + " - WGS84)"};
+}
+
+GridMethod SystemChangePage::gridMethod() const {
+    return GridMethod{grid_.grid.get(), grid_.gridSource};
 }
 
 void SystemChangePage::chooseSource(System s) {
@@ -109,6 +165,8 @@ std::optional<Refusal> SystemChangePage::take(const ChangeOutcome& r, int input)
     targetZone_ = PlaneZone(r.TargetZone);
     commonPointRow_ = r.FoundRow;
     commonPointDistance_ = r.FoundDistance;
+    poorReliability_ = r.poorReliability;
+    subgrid_ = r.subgrid;
     hasResult_ = true;
     return std::nullopt;
 }
@@ -134,6 +192,12 @@ PrintedBlock SystemChangePage::block(const PrintTexts& t, const Side& source, co
         b.line(11, false, {side->caption, side->suffix});
         b.line(11, false, side->values);
     }
+    // How the result was obtained, after an empty line, as the values are printed.
+    const std::vector<std::string> method = methodLines();
+    if (!method.empty())
+        b.empty();
+    for (const std::string& line : method)
+        b.line(11, false, {line});
     return b.end(t);
 }
 
@@ -161,8 +225,10 @@ bool GeographicChangePage::targetNotice() const {
 }
 
 std::optional<Refusal> GeographicChangePage::execute() {
-    const ChangeOutcome r = ChangeGeographic(table_, {Code(source_), Code(target_), settings_.longitudeOrigin,
-                                                      Checked(latitude_), Checked(longitude_)});
+    const GeographicChangeInput in{Code(source_), Code(target_), settings_.longitudeOrigin,
+                                   Checked(latitude_), Checked(longitude_)};
+    const ChangeOutcome r = method_ == ChangeMethod::Grid ? ChangeGeographicByGrid(gridMethod(), in)
+                                                          : ChangeGeographic(table_, in);
     const ChangeField focus = r.focus;
     std::optional<Refusal> refused = take(r, focus == ChangeField::Latitude    ? Latitude
                                              : focus == ChangeField::Longitude ? Longitude
@@ -236,8 +302,9 @@ std::optional<Refusal> PlaneChangePage::execute() {
     // The zone number is the typed value rounded to an integer, 0 when empty.
     const double typedZone = Checked(zone_);
     const int zoneNumber = std::abs(typedZone) < 1e6 ? int(std::lround(typedZone)) : 0;
+    const PlaneChangeInput in{Code(source_), Code(target_), Checked(north_), Checked(east_), zoneNumber};
     const ChangeOutcome r =
-        ChangePlane(table_, {Code(source_), Code(target_), Checked(north_), Checked(east_), zoneNumber});
+        method_ == ChangeMethod::Grid ? ChangePlaneByGrid(gridMethod(), in) : ChangePlane(table_, in);
     // A refusal marked with a valid zone is an East outside that zone's
     // territory: the message names the East, and the East is what to correct.
     int input = 0;

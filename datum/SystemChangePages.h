@@ -11,7 +11,7 @@
 #include <vector>
 
 // The change of reference system (ROMA40, ED50, WGS84) by the shift of the
-// nearest common point, as two pages: geographic coordinates and plane
+// nearest common point or through the user's NTv2 grid, as two pages: geographic coordinates and plane
 // coordinates. The window shows them on two tabs and shares one pair of
 // system choices between them.
 //
@@ -36,6 +36,10 @@ struct GridChoice {
     System gridSource = System::ROMA40;
 };
 
+// The accuracy of the table method between two systems, whole metres: the
+// EPSG transformations the table reproduces and what the table adds (data/README.md).
+int TableAccuracyMetres(System a, System b);
+
 class SystemChangePage : public ConversionPage {
 public:
     SystemChangePage(const PageSettings& s, const CommonPointTable& table)
@@ -59,7 +63,16 @@ public:
     // the result and printed after it: for the table the common point (row),
     // its distance, the reliability verdict and the method's accuracy; for a
     // grid its file name and the subgrid used. Empty without a result.
+    //   "Metodo: tabella dei punti comuni, precisione circa 5 m"
+    //   "Punto comune 341 a 4 520 m: risultato attendibile"
+    // or
+    //   "Metodo: grigliato NTv2 roma40.gsb"
+    //   "Sottogriglia LAZIO, da MM a ETRS89 (ROMA40 - WGS84)"
     std::vector<std::string> methodLines() const;
+    // The name of the subgrid that carried the last result through a grid (empty otherwise).
+    std::string subgridName() const;
+    // Whether the last result is of poor reliability (its common point farther than 30 km).
+    bool poorReliability() const { return poorReliability_; }
 
     // When the window last wrote its captions: on a choice of system, or on
     // the tabs taking the focus, which writes two frame captions differently
@@ -110,6 +123,7 @@ protected:
     PrintedBlock block(const PrintTexts& t, const Side& source, const Side& target) const;
     // A typed value as the engine reads it: one not read stays out of every range.
     static double Checked(const TypedValue& v);
+    GridMethod gridMethod() const;
 
     const CommonPointTable& table_;
     ChangeMethod method_ = ChangeMethod::Table;
@@ -126,6 +140,7 @@ protected:
     PlaneZone targetZone_ = PlaneZone::UTM32;
     int commonPointRow_ = 0;
     double commonPointDistance_ = 0;
+    bool poorReliability_ = false;
 };
 
 // Latitude and longitude, decimal degrees; a ROMA40 longitude counted from

@@ -90,6 +90,37 @@ std::optional<int> PositiveInteger(std::string_view s) {
     return v;
 }
 
+// The file's name without its folders.
+std::string BaseName(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The grid of the options as the rows use it: the system its source is taken
+// as (the option, else the header), and a check that it joins the two systems.
+bool GridFor(const ConversionOptions& o, System source, System target, GridChoice& grid, std::string& error) {
+    if (!o.grid) {
+        error = "Grigliato NTv2 non caricato: \"" + o.gridPath + "\"";
+        return false;
+    }
+    std::optional<System> gridSource = GridSourceFromHeader(*o.grid);
+    if (!o.gridSystem.empty())
+        gridSource = SystemFromName(o.gridSystem);
+    if (!gridSource || *gridSource == System::WGS84) {
+        error = "Il grigliato NTv2 \"" + o.gridPath + "\" non dice da quale sistema parte (SYSTEM_F \"" +
+                o.grid->sourceName + "\"): indicarlo con --grigliato-sistema roma40 oppure ed50";
+        return false;
+    }
+    grid = GridChoice{o.grid, BaseName(o.gridPath), *gridSource};
+    if (!GridJoins(GridMethod{o.grid.get(), *gridSource}, source, target)) {
+        const std::string joined = *gridSource == System::ROMA40 ? "ROMA40" : "ED50";
+        error = "Il grigliato NTv2 \"" + o.gridPath + "\" unisce " + joined +
+                " e WGS84: non porta i punti fra i due sistemi scelti";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 const char* ConversionName(Conversion c) {
@@ -207,13 +238,21 @@ std::unique_ptr<RowConverter> MakeRowConverter(const ConversionOptions& o, std::
             error = "Il sistema di arrivo deve essere diverso da quello di partenza";
             return nullptr;
         }
-        if (!o.commonPoints) {
+        GridChoice grid;
+        std::shared_ptr<const CommonPointTable> table = o.commonPoints;
+        if (!o.gridPath.empty()) {
+            if (!GridFor(o, o.system, *target, grid, error))
+                return nullptr;
+            // The table is not used by the rows of a grid.
+            if (!table)
+                table = std::make_shared<const CommonPointTable>();
+        } else if (!table) {
             error = "Tabella dei punti comuni non disponibile";
             return nullptr;
         }
         if (o.conversion == Conversion::SystemChangeGeographic)
-            return std::make_unique<GeographicChangeRows>(settings, o.commonPoints, o.system, *target);
-        return std::make_unique<PlaneChangeRows>(settings, o.commonPoints, o.system, *target);
+            return std::make_unique<GeographicChangeRows>(settings, table, o.system, *target, grid);
+        return std::make_unique<PlaneChangeRows>(settings, table, o.system, *target, grid);
     }
     case Conversion::CadastreToGaussBoaga:
     case Conversion::GaussBoagaToCadastre: {
@@ -303,7 +342,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
                                                    "--falso-est",
                                                    "--scala",
                                                    "--sistema-arrivo",
-                                                   "--centro"};
+                                                   "--centro",
+                                                   "--grigliato",
+                                                   "--grigliato-sistema"};
         bool known = false;
         for (const char* name : valueOptions)
             known = known || option == name;
@@ -404,6 +445,19 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
             cl.conversion.targetSystem = Lower(value);
         } else if (option == "--centro") {
             cl.conversion.centre = value;
+        } else if (option == "--grigliato") {
+            if (value.empty()) {
+                error = "Indicare il file del grigliato NTv2 con --grigliato";
+                return std::nullopt;
+            }
+            cl.conversion.gridPath = value;
+        } else if (option == "--grigliato-sistema") {
+            const std::string v = Lower(value);
+            if (v != "roma40" && v != "ed50") {
+                error = "Sistema del grigliato non valido: \"" + value + "\" (roma40, ed50)";
+                return std::nullopt;
+            }
+            cl.conversion.gridSystem = v;
         }
     }
     const std::vector<int>& columns = cl.layout.coordinateColumns;
@@ -426,7 +480,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 }
 
 std::string HelpText() {
-    return R"(Uso: tervano1-converti [OPZIONI] INGRESSO USCITA
+    return R"help(Uso: tervano1-converti [OPZIONI] INGRESSO USCITA
 
 Converte i punti di un file di testo delimitato, una riga per punto, con le
 stesse regole, gli stessi controlli e gli stessi messaggi delle finestre di
@@ -477,9 +531,17 @@ Conversione:
   --scala FATTORE         fuso unico: fattore di scala (predefinito 0.9996)
   --sistema-arrivo NOME   sistemi-geo, sistemi-piane: il sistema in cui
                           portare i punti (roma40, ed50, wgs84, diverso da
-                          --sistema); il risultato riporta anche il punto
-                          comune usato (riga della tabella), la sua distanza
-                          in metri e se il risultato è attendibile (sì, no)
+                          --sistema); ogni risultato dice come è stato
+                          ottenuto (colonne descritte sotto)
+  --grigliato FILE        sistemi-geo, sistemi-piane: porta i punti con il
+                          grigliato NTv2 FILE invece che con la tabella dei
+                          punti comuni, fra il suo sistema di partenza
+                          (ROMA40 o ED50) e WGS84; un punto fuori dal
+                          grigliato è rifiutato
+  --grigliato-sistema NOME
+                          il sistema di partenza del grigliato, roma40 o
+                          ed50; necessario quando l'intestazione del file
+                          (SYSTEM_F) non lo dice, e prevale su di essa
   --centro CENTRO         catasto-gb, gb-catasto: il centro catastale, come
                           numero della tabella (da 1 a 18), nome o inizio
                           del nome ("Monte Etna", "roma"), oppure
@@ -509,8 +571,17 @@ notazione 1), le lunghezze come le mostrano le finestre: al millimetro, al
 metro nel passaggio fra sistemi in coordinate piane, al centimetro nel
 catasto.
 
+Nel passaggio fra sistemi sei colonne dopo i risultati dicono come è stato
+ottenuto ogni punto, con entrambi i metodi nello stesso ordine:
+"Punto comune" (riga della tabella), "Distanza punto comune" (metri),
+"Attendibile" (sì, no), "Metodo" ("tabella dei punti comuni" oppure
+"grigliato NTv2 FILE"), "Precisione (m)" (del metodo della tabella per la
+coppia di sistemi: 5 fra ROMA40 e WGS84, 11 fra ROMA40 ed ED50, 10 fra ED50
+e WGS84), "Sottogriglia" (del grigliato); le colonne dell'altro metodo
+restano vuote.
+
 Uscita: 0 tutte le righe convertite, 1 alcune righe rifiutate,
-2 errore di uso o di file.
+2 errore di uso o di file (anche un grigliato illeggibile o danneggiato).
 
 La tabella dei punti comuni del passaggio fra sistemi è letta dal file
 indicato dalla variabile TERVANO1_COMMON_POINTS, altrimenti da
@@ -520,8 +591,10 @@ Esempi:
   tervano1-converti -s roma40 -n 1 punti.txt punti_gb.txt
   tervano1-converti -c piane-geo -s wgs84 -f 33 utm.txt geo.txt
   tervano1-converti -c sistemi-geo -s roma40 --sistema-arrivo wgs84 a.txt b.txt
+  tervano1-converti -c sistemi-piane -s roma40 --sistema-arrivo wgs84 \
+      --grigliato roma40.gsb --grigliato-sistema roma40 gb.txt utm.txt
   tervano1-converti -c catasto-gb --centro "Monte Etna" mappa.txt gb.txt
-)";
+)help";
 }
 
 } // namespace tervano::files

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datum/CommonPointTable.h"
+#include "datum/Ntv2Grid.h"
 #include "files/FileRun.h"
 #include "files/RowConverter.h"
 #include "files/SettingsText.h"
@@ -52,9 +53,16 @@ struct ConversionOptions {
     std::string centre;       // cadastre: a centre of the table by name or number, or "lat,lon"
     // Change of system: the common-point table, loaded by the caller.
     std::shared_ptr<const CommonPointTable> commonPoints;
+    // Change of system through an NTv2 grid instead of the table: the grid's
+    // file as given, and the system its source is taken as ("roma40",
+    // "ed50"; empty: the one its header names). The caller loads the grid.
+    std::string gridPath;
+    std::string gridSystem;
+    std::shared_ptr<const Ntv2Grid> grid;
 };
 
-// Whether the conversion carries points between systems (needs commonPoints).
+// Whether the conversion carries points between systems (needs commonPoints,
+// or the grid when gridPath is given).
 bool NeedsCommonPoints(Conversion c);
 
 // The converter of rows for the options; nothing with a message when the

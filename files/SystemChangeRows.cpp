@@ -13,11 +13,30 @@ const char* TargetName(System s) {
     return s == System::ROMA40 ? "ROMA40" : s == System::ED50 ? "ED50" : "WGS84";
 }
 
-// The common point that carried the result, its distance and the reliability.
-void AppendCommonPoint(const SystemChangePage& page, std::vector<std::string>& results) {
-    results.push_back(std::to_string(page.commonPointRow()));
-    results.push_back(LengthColumn(FormatPattern(page.commonPointDistance(), Patterns::Metres)));
-    results.emplace_back(page.notices().empty() ? "sì" : "no");
+// How the result was obtained: the common point, its distance and the
+// reliability, the method and its accuracy, or the subgrid.
+void AppendMethod(const SystemChangePage& page, std::vector<std::string>& results) {
+    if (page.method() == ChangeMethod::Table) {
+        results.push_back(std::to_string(page.commonPointRow()));
+        results.push_back(LengthColumn(FormatPattern(page.commonPointDistance(), Patterns::Metres)));
+        results.emplace_back(page.poorReliability() ? "no" : "sì");
+        results.emplace_back("tabella dei punti comuni");
+        results.push_back(std::to_string(TableAccuracyMetres(page.source(), page.target())));
+        results.emplace_back();
+    } else {
+        results.insert(results.end(), 3, std::string());
+        results.push_back("grigliato NTv2 " + page.grid().fileName);
+        results.emplace_back();
+        results.push_back(page.subgridName());
+    }
+}
+
+// The page set to the method: through the grid when there is one.
+void ChooseMethod(SystemChangePage& page, const GridChoice& grid) {
+    if (!grid.grid)
+        return;
+    page.chooseMethod(ChangeMethod::Grid);
+    page.setGrid(grid);
 }
 
 std::optional<std::string> Outcome(const SystemChangePage& page, const std::optional<Refusal>& refused) {
@@ -41,22 +60,26 @@ std::optional<std::string> Outcome(const SystemChangePage& page, const std::opti
     return std::nullopt;
 }
 
-const std::vector<std::string> CommonPointHeader{"Punto comune", "Distanza punto comune", "Attendibile"};
+const std::vector<std::string> CommonPointHeader{"Punto comune", "Distanza punto comune", "Attendibile",
+                                                 "Metodo",       "Precisione (m)",        "Sottogriglia"};
 
 } // namespace
 
 GeographicChangeRows::GeographicChangeRows(const PageSettings& settings,
                                            std::shared_ptr<const CommonPointTable> table, System source,
-                                           System target)
+                                           System target, GridChoice grid)
     : table_(std::move(table)), page_(settings, *table_) {
     page_.chooseSource(source);
     page_.chooseTarget(target);
+    ChooseMethod(page_, grid);
 }
 
 GeographicChangeRows::GeographicChangeRows(const GeographicChangeRows& other)
     : RowConverter(other), table_(other.table_), page_(other.page_.settings(), *table_) {
     page_.chooseSource(other.page_.source());
     page_.chooseTarget(other.page_.target());
+    if (other.page_.method() == ChangeMethod::Grid)
+        ChooseMethod(page_, other.page_.grid());
 }
 
 std::vector<InputRole> GeographicChangeRows::inputs() const {
@@ -81,21 +104,24 @@ std::optional<std::string> GeographicChangeRows::convert(std::span<const TypedNu
         return refused;
     results.push_back(AngleColumnOfText(page_.latitudeText()));
     results.push_back(AngleColumnOfText(page_.longitudeText()));
-    AppendCommonPoint(page_, results);
+    AppendMethod(page_, results);
     return std::nullopt;
 }
 
 PlaneChangeRows::PlaneChangeRows(const PageSettings& settings, std::shared_ptr<const CommonPointTable> table,
-                                 System source, System target)
+                                 System source, System target, GridChoice grid)
     : table_(std::move(table)), page_(settings, *table_) {
     page_.chooseSource(source);
     page_.chooseTarget(target);
+    ChooseMethod(page_, grid);
 }
 
 PlaneChangeRows::PlaneChangeRows(const PlaneChangeRows& other)
     : RowConverter(other), table_(other.table_), page_(other.page_.settings(), *table_) {
     page_.chooseSource(other.page_.source());
     page_.chooseTarget(other.page_.target());
+    if (other.page_.method() == ChangeMethod::Grid)
+        ChooseMethod(page_, other.page_.grid());
 }
 
 std::vector<InputRole> PlaneChangeRows::inputs() const {
@@ -124,8 +150,10 @@ std::optional<std::string> PlaneChangeRows::convert(std::span<const TypedNumber>
         return refused;
     results.push_back(LengthColumn(page_.northText()));
     results.push_back(LengthColumn(page_.eastText()));
-    results.emplace_back(page_.targetHasZone() ? page_.zoneText() : ZoneColumn(Code(page_.targetZone())));
-    AppendCommonPoint(page_, results);
+    // A UTM 34 point carried to ROMA40 is given in Gauss-Boaga Est, as the window shows it.
+    const PlaneZone zone = page_.targetZone() == PlaneZone::Auxiliary ? PlaneZone::GBEst : page_.targetZone();
+    results.emplace_back(page_.targetHasZone() ? page_.zoneText() : ZoneColumn(Code(zone)));
+    AppendMethod(page_, results);
     return std::nullopt;
 }
 

@@ -6,11 +6,18 @@
 #include <memory>
 
 // Rows carried from one reference system to another through the two pages
-// of the change of system, geographic or plane. Besides the result, each row
-// tells which common point of the table carried it (its row), how far it lies
-// from the point (metres, in the source system's zone) and whether the result
-// is reliable ("no" where the window shows its notice of poor reliability).
-// The table is shared by every copy of a converter.
+// of the change of system, geographic or plane, by the common-point table or
+// through an NTv2 grid. Besides the result, each row says how it was
+// obtained, in six columns whatever the method, so that a script reads them
+// at the same places:
+//   "Punto comune"           table: the row of the common point that carried it
+//   "Distanza punto comune"  table: its distance from the point (metres, in the source zone)
+//   "Attendibile"            table: "sì", or "no" where the window shows its notice of poor reliability
+//   "Metodo"                 "tabella dei punti comuni" or "grigliato NTv2 FILE" (FILE without folders)
+//   "Precisione (m)"         table: the method's accuracy for the pair of systems, whole metres
+//   "Sottogriglia"           grid: the name of the subgrid that gave the shift
+// the columns of the other method left empty. The table and the grid are
+// shared by every copy of a converter.
 namespace tervano::files {
 
 // The common point, distance and reliability columns of a result.
@@ -22,8 +29,9 @@ struct CommonPointColumns {
 
 class GeographicChangeRows : public RowConverter {
 public:
+    // With a grid (its `grid` set) the rows go through it, else through the table.
     GeographicChangeRows(const PageSettings& settings, std::shared_ptr<const CommonPointTable> table,
-                         System source, System target);
+                         System source, System target, GridChoice grid = {});
     GeographicChangeRows(const GeographicChangeRows& other);
 
     std::unique_ptr<RowConverter> clone() const override {
@@ -44,7 +52,7 @@ private:
 class PlaneChangeRows : public RowConverter {
 public:
     PlaneChangeRows(const PageSettings& settings, std::shared_ptr<const CommonPointTable> table,
-                    System source, System target);
+                    System source, System target, GridChoice grid = {});
     PlaneChangeRows(const PlaneChangeRows& other);
 
     std::unique_ptr<RowConverter> clone() const override { return std::make_unique<PlaneChangeRows>(*this); }

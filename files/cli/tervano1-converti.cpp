@@ -2,6 +2,7 @@
 // conversion pages of Tervano1. Messages and help are Italian.
 
 #include "datum/CommonPointTable.h"
+#include "datum/Ntv2Grid.h"
 #include "files/CommandLine.h"
 #include "files/CommonPointFile.h"
 #include "files/FileRun.h"
@@ -151,7 +152,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     ConversionOptions options = cl->conversion;
-    if (NeedsCommonPoints(options.conversion)) {
+    if (NeedsCommonPoints(options.conversion) && !options.gridPath.empty()) {
+        // Through the user's grid, read once and shared by every worker; the table is not needed.
+        std::optional<tervano::Ntv2Grid> grid = tervano::LoadNtv2(options.gridPath, error);
+        if (!grid)
+            return FileError("Grigliato NTv2 \"" + options.gridPath + "\": " + error);
+        options.grid = std::make_shared<const tervano::Ntv2Grid>(std::move(*grid));
+    } else if (NeedsCommonPoints(options.conversion)) {
         options.commonPoints = LoadTable(error);
         if (!options.commonPoints)
             return FileError(error);

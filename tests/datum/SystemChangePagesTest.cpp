@@ -3,6 +3,7 @@
 #include "datum/CommonPointSearch.h"
 #include "geodesy/Angles.h"
 #include "geodesy/TextNumbers.h"
+#include "tests/support/LinearGrid.h"
 
 #include <gtest/gtest.h>
 
@@ -409,7 +410,8 @@ TEST(SystemChangePages, PrintedBlocksLineByLine) {
                  "Coordinate geografiche ROMA40  (Long. da Greenwich)",
                  "Latitudine: 41° 55' 25.5''" + gap + "Longitudine: 12° 27' 08.4''", "",
                  "Sistema Geodetico: ED50", "Coordinate geografiche ED50",
-                 "Latitudine: " + geo.latitudeText() + gap + "Longitudine: " + geo.longitudeText(),
+                 "Latitudine: " + geo.latitudeText() + gap + "Longitudine: " + geo.longitudeText(), "",
+                 "Metodo: tabella dei punti comuni, precisione circa 11 m", geo.methodLines().at(1),
                  std::string(62, '_'), ""},
                 2, 6);
     // Published ED50 position: 41°55'31.49" 12°27'10.93", 4.2 m from the table's.
@@ -436,6 +438,9 @@ TEST(SystemChangePages, PrintedBlocksLineByLine) {
                 "Sistema Geodetico: ROMA40",
                 "Coordinate piane GAUSS BOAGA",
                 "Nord: " + plane.northText() + gap + "Est: " + plane.eastText(),
+                "",
+                "Metodo: tabella dei punti comuni, precisione circa 11 m",
+                plane.methodLines().at(1),
                 std::string(62, '_'),
                 ""};
     expectLines(plane.printedBlock(t), texts, 2, 6);
@@ -448,4 +453,167 @@ TEST(SystemChangePages, PrintedBlocksLineByLine) {
     plane.chooseTarget(System::WGS84);
     ASSERT_EQ(plane.execute(), std::nullopt);
     EXPECT_EQ(plane.printedBlock(t).texts()[7], "Coordinate piane UTM-WGS84  (Fuso 33)");
+}
+
+namespace {
+
+GridChoice LinearGrid(std::string fileName = "italia.gsb", System source = System::ROMA40) {
+    return {std::make_shared<const Ntv2Grid>(testgrid::Make(source == System::ED50 ? "ED50" : "MONTEMAR")),
+            std::move(fileName), source};
+}
+
+} // namespace
+
+TEST(SystemChangePages, TableMethodLinesTellThePointItsDistanceReliabilityAndAccuracy) {
+    GeographicChangePage geo(Settings(2), Table());
+    EXPECT_TRUE(geo.methodLines().empty());
+    geo.chooseTarget(System::WGS84);
+    geo.setLatitude(Typed(MonteMarioLatitude));
+    geo.setLongitude(Typed(0));
+    ASSERT_EQ(geo.execute(), std::nullopt);
+    EXPECT_EQ(geo.methodLines(), (Lines{"Metodo: tabella dei punti comuni, precisione circa 5 m",
+                                        "Punto comune 372 a 4 808 m: risultato attendibile"}));
+    // Far from every point: the verdict of the notice; ED50 - WGS84 is EPSG:1133's 10 m.
+    geo.chooseSource(System::ED50);
+    geo.setLatitude(Typed(49));
+    geo.setLongitude(Typed(12));
+    ASSERT_EQ(geo.execute(), std::nullopt);
+    ASSERT_EQ(geo.notices().size(), 1u);
+    ASSERT_EQ(geo.methodLines().size(), 2u);
+    EXPECT_EQ(geo.methodLines()[0], "Metodo: tabella dei punti comuni, precisione circa 10 m");
+    EXPECT_EQ(geo.methodLines()[1].rfind("Punto comune ", 0), 0u);
+    EXPECT_NE(geo.methodLines()[1].find(" m: risultato di scarsa attendibilità"), std::string::npos);
+    // A changed system or method drops the result and its lines.
+    geo.chooseTarget(System::ROMA40);
+    EXPECT_TRUE(geo.methodLines().empty());
+    EXPECT_EQ(TableAccuracyMetres(System::ED50, System::ROMA40), 11);
+    EXPECT_EQ(TableAccuracyMetres(System::WGS84, System::ROMA40), 5);
+    EXPECT_EQ(TableAccuracyMetres(System::WGS84, System::ED50), 10);
+}
+
+TEST(SystemChangePages, GridMethodRefusesWithoutAGridOrOutsideItAndNeverFallsBack) {
+    GeographicChangePage geo(Settings(2), Table());
+    geo.chooseTarget(System::WGS84);
+    geo.chooseMethod(ChangeMethod::Grid);
+    EXPECT_EQ(geo.method(), ChangeMethod::Grid);
+    geo.setLatitude(Typed(41.9));
+    geo.setLongitude(Typed(12.5 - MonteMarioGreenwich));
+    // No grid: refused before the values are looked at.
+    EXPECT_EQ(geo.execute(), (Refusal{0,
+                                      {"NESSUN GRIGLIATO NTv2 SCELTO:", "", "SCEGLIERE IL FILE DEL GRIGLIATO",
+                                       "O IL METODO DELLA TABELLA"},
+                                      RefusalIcon::Exclamation}));
+    EXPECT_FALSE(geo.hasResult());
+    geo.setGrid(LinearGrid());
+    // A grid of ROMA40 does not carry ROMA40 to ED50: it says which systems it joins.
+    geo.chooseTarget(System::ED50);
+    EXPECT_EQ(geo.execute(), (Refusal{0,
+                                      {"GRIGLIATO NTv2 NON UTILIZZABILE:", "",
+                                       "IL GRIGLIATO UNISCE ROMA40 E WGS84,", "NON I DUE SISTEMI SCELTI"},
+                                      RefusalIcon::Exclamation}));
+    geo.chooseSource(System::WGS84);
+    geo.chooseTarget(System::ROMA40);
+    geo.setLongitude(Typed(12.5));
+    ASSERT_EQ(geo.execute(), std::nullopt);
+    geo.chooseSource(System::ROMA40);
+    geo.chooseTarget(System::WGS84);
+    geo.setLongitude(Typed(12.5 - MonteMarioGreenwich));
+    // The typed values' checks are the table's.
+    geo.setLatitude(NotRead);
+    EXPECT_EQ(geo.execute()->input, GeographicChangePage::Latitude);
+
+    // North of the grid but inside the program's range: the table would carry
+    // the point, the grid refuses it.
+    geo.setLatitude(Typed(48.5));
+    geo.setLongitude(Typed(-1));
+    EXPECT_EQ(geo.execute(), (Refusal{0,
+                                      {"PUNTO NON CALCOLABILE:", "", "IL PUNTO È FUORI DAL GRIGLIATO NTv2"},
+                                      RefusalIcon::Exclamation}));
+    EXPECT_FALSE(geo.hasResult());
+    EXPECT_TRUE(geo.methodLines().empty());
+    geo.chooseMethod(ChangeMethod::Table);
+    EXPECT_EQ(geo.execute(), std::nullopt);
+}
+
+TEST(SystemChangePages, GridMethodResultsLinesPrintedBlockAndCopy) {
+    const PrintTexts t;
+    const std::string gap(14, ' ');
+    GeographicChangePage geo(Settings(2, 2), Table());
+    geo.chooseTarget(System::WGS84);
+    geo.chooseMethod(ChangeMethod::Grid);
+    geo.setGrid(LinearGrid());
+    geo.setPointName("G1");
+    // Rome, in the child grid, typed from Greenwich.
+    geo.setLatitude(Typed(41.9, "41.90000°"));
+    geo.setLongitude(Typed(12.5, "12.50000°"));
+    ASSERT_EQ(geo.execute(), std::nullopt);
+    const auto [lat, lon] = testgrid::Forward(41.9, 12.5);
+    EXPECT_NEAR(geo.resultLatitude(), lat, 1e-9);
+    EXPECT_NEAR(geo.resultLongitude(), lon, 1e-9);
+    EXPECT_TRUE(geo.notices().empty());
+    EXPECT_EQ(geo.commonPointRow(), 0);
+    EXPECT_EQ(geo.subgridName(), "ROMA");
+    const Lines method{"Metodo: grigliato NTv2 italia.gsb",
+                       "Sottogriglia ROMA, da MONTEMAR a ETRS89 (ROMA40 - WGS84)"};
+    EXPECT_EQ(geo.methodLines(), method);
+    const PrintedBlock b = geo.printedBlock(t);
+    EXPECT_EQ(b.texts(),
+              (Lines{"Punto: G1", "", "Sistema Geodetico: ROMA40",
+                     "Coordinate geografiche ROMA40  (Long. da Greenwich)",
+                     "Latitudine: 41.90000°" + gap + "Longitudine: 12.50000°", "", "Sistema Geodetico: WGS84",
+                     "Coordinate geografiche WGS84",
+                     "Latitudine: " + geo.latitudeText() + gap + "Longitudine: " + geo.longitudeText(), "",
+                     method[0], method[1], std::string(62, '_'), ""}));
+    for (size_t i = 10; i < 12; ++i) {
+        EXPECT_FALSE(b.lines()[i].bold);
+        EXPECT_EQ(b.lines()[i].size, 11);
+        EXPECT_EQ(b.lines()[i].font, "Arial");
+    }
+    // The copy is the result, as with the table.
+    const CopiedCoordinatesRecord c = geo.copyRecord();
+    EXPECT_EQ(c.Kind, CopiedKind::Geographic);
+    EXPECT_EQ(c.Latitude, geo.resultLatitude());
+    EXPECT_EQ(c.Longitude, geo.resultLongitude());
+    EXPECT_EQ(c.SystemCode, WGS84);
+
+    // Back from WGS84, pasted: the ROMA40 point typed, from Greenwich; the parent grid of an ED50 one.
+    GeographicChangePage back(Settings(2, 2), Table());
+    back.chooseMethod(ChangeMethod::Grid);
+    back.setGrid(LinearGrid());
+    back.paste(c);
+    EXPECT_EQ(back.source(), System::WGS84);
+    back.chooseTarget(System::ROMA40);
+    ASSERT_EQ(back.execute(), std::nullopt);
+    EXPECT_NEAR(back.resultLatitude(), 41.9, 1e-9);
+    EXPECT_NEAR(back.resultLongitude(), 12.5, 1e-9);
+
+    // Plane: a long file name is shortened in the middle; an ED50 grid's lines.
+    PlaneChangePage plane(Settings(1), Table());
+    plane.chooseSource(System::ED50);
+    plane.chooseTarget(System::WGS84);
+    plane.chooseMethod(ChangeMethod::Grid);
+    plane.setGrid(LinearGrid("grigliato_ed50_etrf2000_regione_lombardia_2009.gsb", System::ED50));
+    plane.setNorth(Typed(5000000));
+    plane.setEast(Typed(500000));
+    plane.setZoneNumber(Typed(32));
+    ASSERT_EQ(plane.execute(), std::nullopt);
+    EXPECT_EQ(plane.methodLines(), (Lines{"Metodo: grigliato NTv2 grigliato_ed50_etrf...lombardia_2009.gsb",
+                                          "Sottogriglia ITALIA, da ED50 a ETRS89 (ED50 - WGS84)"}));
+    EXPECT_EQ(plane.zoneText(), "32");
+    const CopiedCoordinatesRecord p = plane.copyRecord();
+    EXPECT_EQ(p.Kind, CopiedKind::Plane);
+    EXPECT_EQ(p.North, plane.resultNorth());
+    EXPECT_EQ(p.UtmZone, 32);
+    EXPECT_EQ(p.SystemCode, WGS84);
+    EXPECT_EQ(p.ZoneCode, UTM32);
+    // Back to ED50 from the copy: the typed point within a millimetre.
+    PlaneChangePage planeBack(Settings(1), Table());
+    planeBack.chooseMethod(ChangeMethod::Grid);
+    planeBack.setGrid(LinearGrid("g.gsb", System::ED50));
+    planeBack.paste(p);
+    planeBack.chooseTarget(System::ED50);
+    ASSERT_EQ(planeBack.execute(), std::nullopt);
+    EXPECT_NEAR(planeBack.resultNorth(), 5000000, 1e-3);
+    EXPECT_NEAR(planeBack.resultEast(), 500000, 1e-3);
+    EXPECT_EQ(planeBack.printedBlock(t).texts().at(10), "Metodo: grigliato NTv2 g.gsb");
 }

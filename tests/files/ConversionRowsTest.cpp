@@ -9,6 +9,7 @@
 #include "files/CommonPointFile.h"
 #include "files/FileRun.h"
 #include "geodesy/Angles.h"
+#include "tests/support/LinearGrid.h"
 #include "windows/CartesianPages.h"
 #include "windows/PlaneToGeoPage.h"
 #include "windows/SingleZoneGeoToPlanePage.h"
@@ -381,14 +382,16 @@ TEST(ConversionRows, SingleZoneBothWaysAsThePages) {
 }
 
 TEST(ConversionRows, ChangeOfSystemAsThePagesWithTheCommonPointUsed) {
-    for (const auto& row : {std::tuple{System::ROMA40, System::WGS84, 1, 1},
-                            {System::ROMA40, System::ED50, 2, 2},
-                            {System::WGS84, System::ROMA40, 1, 2},
-                            {System::ED50, System::WGS84, 4, 1}}) {
+    // {source, target, notation, longitude origin, the table method's accuracy in metres}
+    for (const auto& row : {std::tuple{System::ROMA40, System::WGS84, 1, 1, "5"},
+                            {System::ROMA40, System::ED50, 2, 2, "11"},
+                            {System::WGS84, System::ROMA40, 1, 2, "5"},
+                            {System::ED50, System::WGS84, 4, 1, "10"}}) {
         const auto source = std::get<0>(row);
         const auto target = std::get<1>(row);
         const auto unit = std::get<2>(row);
         const auto origin = std::get<3>(row);
+        const std::string accuracy = std::get<4>(row);
         SCOPED_TRACE(std::to_string(Code(source)) + ">" + std::to_string(Code(target)));
         ConversionOptions o = Options(Conversion::SystemChangeGeographic, source, unit, origin);
         o.targetSystem = target == System::ROMA40 ? "roma40" : target == System::ED50 ? "ed50" : "wgs84";
@@ -408,6 +411,9 @@ TEST(ConversionRows, ChangeOfSystemAsThePagesWithTheCommonPointUsed) {
                                         "*",
                                         "*",
                                         page.notices().empty() ? "sì" : "no",
+                                        "tabella dei punti comuni",
+                                        accuracy,
+                                        "",
                                         "OK"};
                             });
         o.conversion = Conversion::SystemChangePlane;
@@ -436,6 +442,9 @@ TEST(ConversionRows, ChangeOfSystemAsThePagesWithTheCommonPointUsed) {
                                         "*",
                                         "*",
                                         page.notices().empty() ? "sì" : "no",
+                                        "tabella dei punti comuni",
+                                        accuracy,
+                                        "",
                                         "OK"};
                             });
     }
@@ -450,7 +459,7 @@ TEST(ConversionRows, ChangeOfSystemAsThePagesWithTheCommonPointUsed) {
     const int eastColumn = SourcePairColumn(ROMA40, GBEst) - 1;
     for (const char* name : {"A", "B"}) {
         const std::vector<std::string> row = RowNamed(run, name);
-        ASSERT_EQ(row.size(), 10u) << name;
+        ASSERT_EQ(row.size(), 13u) << name;
         const int found = std::stoi(row[6]);
         ASSERT_GT(found, 0);
         const double north = name[0] == 'A' ? 4640000 : 4100000, east = name[0] == 'A' ? 2300000 : 2600000;
@@ -473,14 +482,17 @@ TEST(ConversionRows, ChangeOfSystemAsThePagesWithTheCommonPointUsed) {
     o.targetSystem = "wgs84";
     o.commonPoints = Table();
     const std::vector<std::string> mm = RowNamed(ConvertRows("MM\t41.552551\t0\n", o), "MM");
-    ASSERT_EQ(mm.size(), 9u);
+    ASSERT_EQ(mm.size(), 12u);
     const double lat = SexagesimalToDegrees(std::stod(mm[3])), lon = SexagesimalToDegrees(std::stod(mm[4]));
     const double k = 6378137.0 * Pi() / 180.0;
     EXPECT_LT(std::hypot((lat - SexagesimalToDegrees(41.5527851)) * k,
                          (lon - SexagesimalToDegrees(12.2707658)) * k * std::cos(lat * Pi() / 180.0)),
               4.0);
     EXPECT_EQ(mm[7], "sì");
-    EXPECT_EQ(mm[8], "OK");
+    EXPECT_EQ(mm[8], "tabella dei punti comuni");
+    EXPECT_EQ(mm[9], "5");
+    EXPECT_EQ(mm[10], "");
+    EXPECT_EQ(mm[11], "OK");
 }
 
 TEST(ConversionRows, CadastreBothWaysAsThePages) {
@@ -557,4 +569,70 @@ TEST(ConversionRows, CommonPointFileFoundWhereTheProgramLooks) {
     // Nowhere: the last folder's file, for the message.
     EXPECT_EQ(CommonPointFilePath("", "", {"/manca1", "/manca2"}), "/manca2/common_points.tsv");
     fs::remove_all(dir);
+}
+
+TEST(ConversionRows, ChangeOfSystemThroughAGridSaysTheMethodAndSubgrid) {
+    ConversionOptions o = Options(Conversion::SystemChangeGeographic, System::ROMA40, 2, 2);
+    o.targetSystem = "wgs84";
+    o.gridPath = "/dati/grigliati/italia.gsb";
+    o.grid = std::make_shared<const Ntv2Grid>(testgrid::Make());
+    // No table needed; Rome in the child grid, Milan in the parent, one north of the grid.
+    const FileResult run = ConvertRows("R\t41.9\t12.5\nM\t45.4642\t9.19\nN\t48.5\t11\n", o);
+    ASSERT_EQ(run.rows.size(), 3u);
+    std::vector<std::string> row = RowNamed(run, "R");
+    const auto [lat, lon] = testgrid::Forward(41.9, 12.5);
+    ASSERT_EQ(row.size(), 12u);
+    // Five decimals, as the window shows them.
+    EXPECT_NEAR(std::stod(row[3]), lat, 0.5e-5);
+    EXPECT_NEAR(std::stod(row[4]), lon, 0.5e-5);
+    EXPECT_EQ(std::vector<std::string>(row.begin() + 5, row.end()),
+              (std::vector<std::string>{"", "", "", "grigliato NTv2 italia.gsb", "", "ROMA", "OK"}));
+    EXPECT_EQ(RowNamed(run, "M")[10], "ITALIA");
+    EXPECT_EQ(RowNamed(run, "N").back(), "PUNTO NON CALCOLABILE:  IL PUNTO È FUORI DAL GRIGLIATO NTv2");
+    EXPECT_EQ(run.summary.refused, 1u);
+
+    // Plane, with the copies of the converter sharing the grid: each row as the page gives it.
+    o.conversion = Conversion::SystemChangePlane;
+    o.system = System::WGS84;
+    o.targetSystem = "roma40";
+    const PageSettings settings{2, 2, "."};
+    ExpectRowsAsThePage("A\t4640000\t300000\t33\nB\t5000000\t500000\t32\nC\t4200000\t280000\t34\n"
+                        "D\t5400000\t500000\t33\n",
+                        o, 3, [&](const std::vector<std::string>& f) -> std::vector<std::string> {
+                            static const CommonPointTable none;
+                            PlaneChangePage page(settings, none);
+                            page.chooseSource(System::WGS84);
+                            page.chooseTarget(System::ROMA40);
+                            page.chooseMethod(ChangeMethod::Grid);
+                            page.setGrid({o.grid, "italia.gsb", System::ROMA40});
+                            page.setNorth(Length(f[0]));
+                            page.setEast(Length(f[1]));
+                            page.setZoneNumber(Length(f[2]));
+                            if (auto refused = page.execute())
+                                return {Joined(*refused)};
+                            return {Plain(page.northText()),
+                                    Plain(page.eastText()),
+                                    page.targetZone() == PlaneZone::GBOvest ? "Ovest" : "Est",
+                                    "",
+                                    "",
+                                    "",
+                                    "grigliato NTv2 italia.gsb",
+                                    "",
+                                    page.subgridName(),
+                                    "OK"};
+                        });
+
+    // The grid's source: the option wins over the header; a header that does
+    // not tell needs the option; a grid that does not join the systems is refused.
+    std::string error;
+    o.grid = std::make_shared<const Ntv2Grid>(testgrid::Make("ETRS89?"));
+    EXPECT_EQ(MakeRowConverter(o, error), nullptr);
+    EXPECT_EQ(error, "Il grigliato NTv2 \"/dati/grigliati/italia.gsb\" non dice da quale sistema parte "
+                     "(SYSTEM_F \"ETRS89?\"): indicarlo con --grigliato-sistema roma40 oppure ed50");
+    o.gridSystem = "roma40";
+    EXPECT_NE(MakeRowConverter(o, error), nullptr) << error;
+    o.gridSystem = "ed50";
+    EXPECT_EQ(MakeRowConverter(o, error), nullptr);
+    EXPECT_EQ(error, "Il grigliato NTv2 \"/dati/grigliati/italia.gsb\" unisce ED50 e WGS84: non porta i "
+                     "punti fra i due sistemi scelti");
 }

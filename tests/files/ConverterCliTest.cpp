@@ -343,9 +343,9 @@ TEST_F(ConverterCli, ChangeOfSystemFindsTheCommonPointTable) {
                      "Righe lette: 2, convertite: 1, rifiutate: 1\n");
     const std::string header = r.out.substr(0, r.out.find('\n'));
     EXPECT_EQ(header, "Nome;Lat;Lon;Latitudine WGS84;Longitudine WGS84;Punto comune;Distanza punto "
-                      "comune;Attendibile;Esito");
+                      "comune;Attendibile;Metodo;Precisione (m);Sottogriglia;Esito");
     EXPECT_NE(r.out.find("\nMM;41.552551;0;41.55278;12.27077;"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find(";sì;OK\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(";sì;tabella dei punti comuni;5;;OK\n"), std::string::npos) << r.out;
 
     // The variable names the table: one that is missing stops before any row, status 2.
     Options o = Opt("MM;41.552551;0\n");
