@@ -255,6 +255,11 @@ TEST_F(frmSistemiGrid, ResultsThroughTheGridRefusalsOutsideAndMethodLines) {
     ASSERT_EQ(byGrid.status, ChangeStatus::Done) << byGrid.message;
     EXPECT_EQ(text("Text3"), QString::fromStdString(FormatPattern(byGrid.latitude, "#0.00000°")));
     EXPECT_EQ(text("Text4"), QString::fromStdString(FormatPattern(byGrid.longitude, "#0.00000°")));
+    // Independently: the grid's field is linear, so bilinear interpolation
+    // gives it exactly (longitude shift positive west in the file).
+    click("Command4");
+    EXPECT_NEAR(m.CopiedCoordinates.Latitude, 44.5 + (1.2 + 0.3 * 0.5) / 3600.0, 1e-9);
+    EXPECT_NEAR(m.CopiedCoordinates.Longitude, 11.3 - (2.5 - 0.2 * 1.3) / 3600.0, 1e-9);
     const QString gridLines = label("Label20")->text();
     EXPECT_TRUE(gridLines.contains("emilia.gsb")) << gridLines.toStdString();
     EXPECT_TRUE(gridLines.contains("BOLOGNA")) << gridLines.toStdString();

@@ -305,14 +305,24 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
     click("Command6");
     const QString latitude = text("Text3"), longitude = text("Text4");
     ASSERT_FALSE(latitude.isEmpty());
+    // The lines under the result say how it was obtained, and are printed after it.
+    const QStringList geographicMethod = label("Label20")->text().split('\n');
     convertUtm33PointToRoma40();
     click("Command6");
+    const QStringList planeMethod = label("Label21")->text().split('\n');
+    ASSERT_EQ(geographicMethod.size(), 2);
+    ASSERT_EQ(planeMethod.size(), 2);
+    const ChangeOutcome byTable = ChangePlane(m.commonPoints, {ED50, ROMA40, 4640123.456, 412345.678, 33});
+    EXPECT_TRUE(planeMethod[0].startsWith("Metodo: tabella dei punti comuni"))
+        << planeMethod[0].toStdString();
+    EXPECT_TRUE(planeMethod[1].startsWith(QStringLiteral("Punto comune %1 a ").arg(byTable.FoundRow)))
+        << planeMethod[1].toStdString();
     // The systems changed on the plane tab: the geographic result, computed
     // for the former ones, is no longer shown there.
     EXPECT_TRUE(text("Text3").isEmpty() && text("Text4").isEmpty());
 
     const auto& lines = fake.printer.lines;
-    ASSERT_EQ(lines.size(), 8u + 2 * 11u);
+    ASSERT_EQ(lines.size(), 8u + 2 * 14u);
     EXPECT_EQ(lines[3].text, "PASSAGGIO FRA SISTEMI DI RIFERIMENTO");
     struct Expected {
         QString text;
@@ -329,6 +339,9 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         {"Sistema Geodetico: ED50", true},
         {"Coordinate geografiche ED50", false},
         {"Latitudine: " + latitude + gap + "Longitudine: " + longitude, false},
+        {"", false},
+        {geographicMethod[0], false},
+        {geographicMethod[1], false},
         {QString(62, '_'), false},
         {"", false},
     };
@@ -342,16 +355,19 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         {"Sistema Geodetico: ROMA40", true},
         {"Coordinate piane GAUSS BOAGA", false},
         {"Nord: " + text("Text11") + gap + "Est: " + text("Text12"), false},
+        {"", false},
+        {planeMethod[0], false},
+        {planeMethod[1], false},
         {QString(62, '_'), false},
         {"", false},
     };
-    for (size_t i = 0; i < 11; ++i) {
+    for (size_t i = 0; i < 14; ++i) {
         EXPECT_EQ(lines[8 + i].text, geographic[i].text) << i;
         EXPECT_EQ(lines[8 + i].bold, geographic[i].bold) << i;
         EXPECT_EQ(lines[8 + i].font, "Arial");
         EXPECT_EQ(lines[8 + i].size, 11);
-        EXPECT_EQ(lines[19 + i].text, plane[i].text) << i;
-        EXPECT_EQ(lines[19 + i].bold, plane[i].bold) << i;
+        EXPECT_EQ(lines[22 + i].text, plane[i].text) << i;
+        EXPECT_EQ(lines[22 + i].bold, plane[i].bold) << i;
     }
     EXPECT_EQ(text("Text1"), "41° 55' 25.5''");
 }
