@@ -30,11 +30,12 @@ namespace {
 const char* const Notice = "ATTENZIONE:          Long. da Greenwich";
 
 // A label for the lines telling how the result was obtained: small type,
-// framed, with room for four lines so that a result does not resize the window.
+// framed, with room for three lines (two, and one wrapped) so that a result
+// does not resize the window.
 QLabel* MakeMethodLabel(QWidget* parent, const char* name) {
     QLabel* l = MakeDescriptionLabel(parent, QString::fromLatin1(name));
     l->setWordWrap(true);
-    l->setMinimumHeight(4 * l->fontMetrics().lineSpacing() + 2 * l->margin() + 2 * l->frameWidth());
+    l->setMinimumHeight(3 * l->fontMetrics().lineSpacing() + 2 * l->margin() + 2 * l->frameWidth());
     return l;
 }
 
