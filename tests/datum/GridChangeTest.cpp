@@ -13,6 +13,14 @@
 #ifdef TERVANO_HAVE_GEOGRAPHICLIB
 #include <GeographicLib/TransverseMercator.hpp>
 #endif
+#ifdef TERVANO_HAVE_PROJ
+#include "tests/support/Ntv2Writer.h"
+
+#include <filesystem>
+#include <fstream>
+#include <proj.h>
+#include <unistd.h>
+#endif
 
 using namespace tervano;
 using testgrid::Forward;
@@ -249,5 +257,157 @@ TEST(GridChange, PlaneBothWaysAgainstGeographicLib) {
     }
     RecordProperty("largest_difference_mm", std::to_string(largest * 1000.0));
     std::printf("GridChange plane: largest difference from GeographicLib %.3f mm\n", largest * 1000.0);
+}
+#endif
+
+#ifdef TERVANO_HAVE_PROJ
+namespace {
+
+// A grid file with a smooth field that is not linear, and a child around Rome
+// whose extra shift vanishes on its edges (so that the field is continuous
+// and every WGS84 point has one source point).
+test::Ntv2File SmoothFile(bool bigEndian) {
+    test::Ntv2File f;
+    f.source = "ROMA40";
+    f.target = "ETRF2000";
+    f.bigEndian = bigEndian;
+    f.shift = [](double lat, double lon) {
+        return test::Ntv2NodeShift{1.1 + 0.9 * std::sin(0.7 * lat) * std::cos(0.5 * lon),
+                                   -(2.3 + 0.6 * std::cos(0.4 * lat + 0.3 * lon))};
+    };
+    test::Ntv2WriterSubgrid child{"ROMA", "ITALIA", 41.5, 42.5, 12, 13, 1.0 / 12, 1.0 / 12};
+    child.shift = [field = f.shift](double lat, double lon) {
+        test::Ntv2NodeShift s = field(lat, lon);
+        const double bump = std::sin(M_PI * (lat - 41.5)) * std::sin(M_PI * (lon - 12.0));
+        s.latitude += 0.4 * bump;
+        s.longitudeWest -= 0.3 * bump;
+        return s;
+    };
+    f.subgrids = {{"ITALIA", "NONE", 35, 48, 5, 20, 0.25, 0.25}, child};
+    return f;
+}
+
+// A PROJ pipeline: plane point of the source zone, inverse projection,
+// the grid, projection in the target zone.
+class ProjPipeline {
+public:
+    explicit ProjPipeline(const std::string& definition) {
+        ctx_ = proj_context_create();
+        proj_context_set_enable_network(ctx_, 0);
+        pj_ = proj_create(ctx_, definition.c_str());
+    }
+    ~ProjPipeline() {
+        proj_destroy(pj_);
+        proj_context_destroy(ctx_);
+    }
+    ProjPipeline(const ProjPipeline&) = delete;
+    ProjPipeline& operator=(const ProjPipeline&) = delete;
+    bool ok() const { return pj_ != nullptr; }
+    // {north, east} from {north, east}; for a step in radians, {latitude, longitude} from them.
+    std::optional<std::pair<double, double>> trans(PJ_DIRECTION d, double north, double east) const {
+        proj_errno_reset(pj_);
+        const PJ_COORD out = proj_trans(pj_, d, proj_coord(east, north, 0, 0));
+        if (out.xy.x == HUGE_VAL || proj_errno(pj_) != 0)
+            return std::nullopt;
+        return std::make_pair(out.xy.y, out.xy.x);
+    }
+
+private:
+    PJ_CONTEXT* ctx_ = nullptr;
+    PJ* pj_ = nullptr;
+};
+
+std::string Tmerc(double meridian, double falseEast, bool hayford) {
+    return "+proj=tmerc +lat_0=0 +lon_0=" + std::to_string(meridian) +
+           " +k=0.9996 +x_0=" + std::to_string(falseEast) + " +y_0=0 " +
+           (hayford ? "+a=6378388 +rf=297" : "+a=6378137 +rf=298.257222101");
+}
+
+} // namespace
+
+TEST(GridChange, PlaneAndGeographicAgreeWithProjOnTheSameFile) {
+    struct Case {
+        int source;                 // the grid's source system
+        double meridian, falseEast; // source zone
+        int zoneNumber;             // typed, 0 for Gauss-Boaga
+        double targetMeridian;      // WGS84 UTM zone
+        int targetZoneNumber;
+        double south, north, west, east; // the points, degrees from Greenwich
+    };
+    const Case cases[] = {
+        {ROMA40, 9, 1500000, 0, 9, 32, 38.9, 47.0, 6.7, 11.9},
+        {ROMA40, 15, 2520000, 0, 15, 33, 36.7, 47.0, 12.1, 17.9},
+        {ROMA40, 15, 2520000, 0, 21, 34, 39.9, 40.7, 18.05, 18.5}, // through the auxiliary zone
+        {ED50, 9, 500000, 32, 9, 32, 38.9, 47.0, 6.7, 11.9},
+        {ED50, 15, 500000, 33, 15, 33, 36.7, 47.0, 12.1, 17.9},
+        {ED50, 21, 500000, 34, 21, 34, 39.9, 40.7, 18.05, 18.5},
+    };
+    double largestForward = 0, largestBack = 0, largestGeographic = 0;
+    int compared = 0;
+    for (bool big : {false, true}) {
+        const test::Ntv2File file = SmoothFile(big);
+        const std::filesystem::path path =
+            std::filesystem::temp_directory_path() /
+            ("tervano_gridchange_" + std::to_string(::getpid()) + (big ? "_be.gsb" : "_le.gsb"));
+        std::ofstream(path, std::ios::binary) << file.bytes();
+        std::string error;
+        const std::optional<Ntv2Grid> grid = LoadNtv2(path.string(), error);
+        ASSERT_TRUE(grid) << error;
+        for (const Case& c : cases) {
+            const GridMethod m{&*grid, System(c.source)};
+            const ProjPipeline pipeline("+proj=pipeline +step +inv " + Tmerc(c.meridian, c.falseEast, true) +
+                                        " +step +proj=hgridshift +grids=" + path.string() + " +step " +
+                                        Tmerc(c.targetMeridian, 500000, false));
+            const ProjPipeline shift("+proj=hgridshift +grids=" + path.string());
+            const ProjPipeline projection(Tmerc(c.meridian, c.falseEast, true));
+            ASSERT_TRUE(pipeline.ok() && shift.ok() && projection.ok());
+            for (int i = 0; i <= 12; ++i)
+                for (int j = 0; j <= 12; ++j) {
+                    const double lat = c.south + (c.north - c.south) * i / 12.0;
+                    const double lon = c.west + (c.east - c.west) * j / 12.0;
+                    // The typed point: the source zone's projection by PROJ.
+                    const auto typed = projection.trans(PJ_FWD, lat * M_PI / 180, lon * M_PI / 180);
+                    ASSERT_TRUE(typed);
+                    const double north = typed->first, east = typed->second;
+                    const ChangeOutcome r =
+                        ChangePlaneByGrid(m, {c.source, WGS84, north, east, c.zoneNumber});
+                    const auto theirs = pipeline.trans(PJ_FWD, north, east);
+                    ASSERT_TRUE(theirs);
+                    ASSERT_EQ(r.status, ChangeStatus::Done) << lat << " " << lon << " " << r.message;
+                    EXPECT_EQ(r.ResultZoneNumber, c.targetZoneNumber);
+                    largestForward = std::max({largestForward, std::abs(r.north - theirs->first),
+                                               std::abs(r.east - theirs->second)});
+
+                    // Back from PROJ's WGS84 point: PROJ's inverse of the whole pipeline.
+                    const ChangeOutcome b = ChangePlaneByGrid(
+                        m, {WGS84, c.source, theirs->first, theirs->second, c.targetZoneNumber});
+                    const auto theirsBack = pipeline.trans(PJ_INV, theirs->first, theirs->second);
+                    ASSERT_TRUE(theirsBack);
+                    ASSERT_EQ(b.status, ChangeStatus::Done) << lat << " " << lon << " " << b.message;
+                    largestBack = std::max({largestBack, std::abs(b.north - theirsBack->first),
+                                            std::abs(b.east - theirsBack->second)});
+
+                    // Geographic, ROMA40 from Monte Mario: PROJ's shift of the Greenwich longitude.
+                    const double typedLongitude = c.source == ROMA40 ? lon - GreenwichShift() : lon;
+                    const ChangeOutcome g =
+                        ChangeGeographicByGrid(m, {c.source, WGS84, 1, lat, typedLongitude});
+                    ASSERT_EQ(g.status, ChangeStatus::Done);
+                    const auto shifted = shift.trans(PJ_FWD, lat * M_PI / 180, lon * M_PI / 180);
+                    ASSERT_TRUE(shifted);
+                    // (north, east) hold (latitude, longitude) in radians here.
+                    largestGeographic = std::max(largestGeographic,
+                                                 Metres(g.latitude, g.longitude, shifted->first * 180 / M_PI,
+                                                        shifted->second * 180 / M_PI));
+                    ++compared;
+                }
+        }
+        std::filesystem::remove(path);
+    }
+    EXPECT_GT(compared, 2000);
+    EXPECT_LT(largestForward, 1e-3);
+    EXPECT_LT(largestBack, 1e-3);
+    EXPECT_LT(largestGeographic, 1e-3);
+    std::printf("GridChange against PROJ: plane forward %.3f mm, back %.3f mm, geographic %.3f mm\n",
+                largestForward * 1000, largestBack * 1000, largestGeographic * 1000);
 }
 #endif

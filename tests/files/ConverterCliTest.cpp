@@ -1,9 +1,13 @@
 // The command-line converter run as a program, as a user runs it.
+#include "tests/support/LinearGrid.h"
+#include "tests/support/Ntv2Writer.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -399,4 +403,90 @@ TEST_F(ConverterCli, CadastreWithACentreOfTheTable) {
     r = RunConverter({"-c", "gb-catasto", "--centro", "monte", "-", "-"}, Opt("P1;4149711.68;2558693.33\n"));
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("indica più centri catastali"), std::string::npos) << r.err;
+}
+
+TEST_F(ConverterCli, ChangeOfSystemThroughAGridFileWrittenHere) {
+    // The field of the in-memory test grid, written as a file: a parent and the child around Rome.
+    tervano::test::Ntv2File f;
+    f.source = "MM";
+    f.target = "ETRF2000";
+    f.shift = [](double lat, double lon) {
+        return tervano::test::Ntv2NodeShift{tervano::testgrid::LatitudeShift(lat, lon, false),
+                                            -tervano::testgrid::LongitudeShift(lat, lon)};
+    };
+    tervano::test::Ntv2WriterSubgrid child{"ROMA", "ITALIA", 41.5, 42.5, 12, 13, 1.0 / 12, 1.0 / 12};
+    child.shift = [](double lat, double lon) {
+        return tervano::test::Ntv2NodeShift{tervano::testgrid::LatitudeShift(lat, lon, true),
+                                            -tervano::testgrid::LongitudeShift(lat, lon)};
+    };
+    f.subgrids = {{"ITALIA", "NONE", 35, 48, 5, 20, 0.25, 0.25}, child};
+    const std::string grid = (dir_ / "italia.gsb").string();
+    Spit(grid, f.bytes());
+    // The table is not read: a missing one does not matter.
+    Options o = Opt("Nome;Lat;Lon\nR;41.9;12.5\nN;48.5;11\n");
+    o.env.push_back("TERVANO1_COMMON_POINTS=" + (dir_ / "manca.tsv").string());
+    const std::vector<std::string> args{"-c",        "sistemi-geo", "-s", "roma40",           "-l",
+                                        "greenwich", "-n",          "2",  "--sistema-arrivo", "wgs84"};
+    auto with = [&](std::vector<std::string> extra) {
+        std::vector<std::string> a = args;
+        a.insert(a.end(), extra.begin(), extra.end());
+        return a;
+    };
+    // "MM" does not tell the system: the option is needed, and the message says so.
+    Result r = RunConverter(with({"--grigliato", grid, "-", "-"}), o);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "tervano1-converti: Il grigliato NTv2 \"" + grid +
+                         "\" non dice da quale sistema parte (SYSTEM_F \"MM\"): indicarlo con "
+                         "--grigliato-sistema roma40 oppure ed50\nPer l'aiuto: tervano1-converti --aiuto\n");
+    r = RunConverter(with({"--grigliato", grid, "--grigliato-sistema", "ed50", "-", "-"}), o);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("unisce ED50 e WGS84: non porta i punti fra i due sistemi scelti"),
+              std::string::npos);
+
+    r = RunConverter(with({"--grigliato", grid, "--grigliato-sistema", "roma40", "-", "-"}), o);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.err, "Riga 3: PUNTO NON CALCOLABILE:  IL PUNTO È FUORI DAL GRIGLIATO NTv2\n"
+                     "Righe lette: 2, convertite: 1, rifiutate: 1\n");
+    std::istringstream lines(r.out);
+    std::string header, rome, north;
+    std::getline(lines, header);
+    std::getline(lines, rome);
+    std::getline(lines, north);
+    EXPECT_EQ(header, "Nome;Lat;Lon;Latitudine WGS84;Longitudine WGS84;Punto comune;Distanza punto "
+                      "comune;Attendibile;Metodo;Precisione (m);Sottogriglia;Esito");
+    const auto [lat, lon] = tervano::testgrid::Forward(41.9, 12.5);
+    double gotLat = 0, gotLon = 0;
+    ASSERT_EQ(std::sscanf(rome.c_str(), "R;41.9;12.5;%lf;%lf;", &gotLat, &gotLon), 2) << rome;
+    EXPECT_NEAR(gotLat, lat, 0.5e-5);
+    EXPECT_NEAR(gotLon, lon, 0.5e-5);
+    EXPECT_EQ(rome.substr(rome.find(";;;;")), ";;;;grigliato NTv2 italia.gsb;;ROMA;OK") << rome;
+    EXPECT_EQ(north, "N;48.5;11;;;;;;;;;PUNTO NON CALCOLABILE:  IL PUNTO È FUORI DAL GRIGLIATO NTv2");
+
+    // A damaged grid (cut short) stops the run before any output: status 2, the reader's message.
+    const std::string bytes = f.bytes();
+    const std::string damaged = (dir_ / "rotto.gsb").string();
+    Spit(damaged, bytes.substr(0, bytes.size() - 100));
+    Spit(dir_ / "in.txt", "R;41.9;12.5\n");
+    r = RunConverter(with({"--grigliato", damaged, "--grigliato-sistema", "roma40",
+                           (dir_ / "in.txt").string(), (dir_ / "out.txt").string()}),
+                     o);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(
+        r.err.rfind("tervano1-converti: Grigliato NTv2 \"" + damaged + "\": GRIGLIATO NTv2 NON VALIDO", 0),
+        0u)
+        << r.err;
+    EXPECT_FALSE(fs::exists(dir_ / "out.txt"));
+    EXPECT_EQ(Others({"Tervano1.ini", "italia.gsb", "rotto.gsb", "in.txt"}), std::vector<std::string>{});
+    // A missing one likewise.
+    r = RunConverter(with({"--grigliato", (dir_ / "manca.gsb").string(), "-", "-"}), o);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("tervano1-converti: Grigliato NTv2 \"" + (dir_ / "manca.gsb").string() + "\": ", 0),
+              0u)
+        << r.err;
+    EXPECT_TRUE(r.out.empty());
+    // A system the grid option does not know.
+    r = RunConverter(with({"--grigliato", grid, "--grigliato-sistema", "wgs84", "-", "-"}), o);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("tervano1-converti: Sistema del grigliato non valido: \"wgs84\" (roma40, ed50)", 0),
+              0u);
 }
