@@ -62,7 +62,9 @@ std::optional<RememberedGrid> ReadGridMemory(const QString& path) {
 }
 
 bool WriteGridMemory(const QString& path, const RememberedGrid& g) {
-    if (path.isEmpty() || g.path.isEmpty())
+    // A path with a line end could not be read back as the first line.
+    if (path.isEmpty() || g.path.isEmpty() || g.path.contains(QLatin1Char('\n')) ||
+        g.path.contains(QLatin1Char('\r')))
         return false;
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);

@@ -43,6 +43,9 @@ TEST(GridMemory, FileBesideTheSettingsWrittenAndReadBack) {
     EXPECT_EQ(back->path, QStringLiteral("/g/secondo.gsb"));
     EXPECT_EQ(back->source, System::ED50);
     EXPECT_FALSE(QFileInfo::exists(f.iniPath())); // the settings file is not touched
+    // A path the two lines cannot hold is refused, the file before kept.
+    EXPECT_FALSE(WriteGridMemory(memory, {QStringLiteral("/g/a\ncapo.gsb"), System::ROMA40}));
+    EXPECT_EQ(ReadGridMemory(memory)->path, QStringLiteral("/g/secondo.gsb"));
 
     // A folder that refuses files: false, and the file before stays.
     LockedDirectory lock(f.dir.path());
