@@ -2,10 +2,13 @@
 
 #include "app/Platform.h"
 #include "datum/CommonPointTable.h"
+#include "datum/Ntv2Grid.h"
+#include "datum/SystemChangePages.h"
 #include "geodesy/ReferenceSystems.h"
 #include "windows/CopiedCoordinates.h"
 
 #include <QString>
+#include <memory>
 
 using tervano::CopiedCoordinatesRecord;
 using tervano::CopiedKind;
@@ -46,4 +49,15 @@ public:
     CommonPointTable commonPoints;
     bool commonPointsLoaded = false;
     QString commonPointsError;
+
+    // The user's NTv2 grid for the run (app/UserGrid.h): the file, the grid
+    // read from it, and the system its source is taken as (ROMA40 or ED50; its
+    // target is WGS84). gridError says why a grid remembered from an earlier
+    // run is not available (Italian), until the user picks another.
+    QString gridPath;
+    std::shared_ptr<const tervano::Ntv2Grid> grid;
+    tervano::System gridSource = tervano::System::ROMA40;
+    QString gridError;
+    // The method of the change of system the user chose last.
+    tervano::ChangeMethod changeMethod = tervano::ChangeMethod::Table;
 };

@@ -3,6 +3,7 @@
 #include "app/CommonPointLoading.h"
 #include "app/Modulo1.h"
 #include "app/SettingsFile.h"
+#include "app/UserGrid.h"
 
 #include <cmath>
 #include <cstdint>
@@ -54,4 +55,7 @@ void RunStartup(Modulo1& m) {
 
     // 10. Notation named on printed pages.
     m.AngleUnitLine = ComposeAngleUnitLine(m.AngleUnit);
+
+    // The NTv2 grid the user picked in an earlier run, if it still loads.
+    RestoreUserGrid(m);
 }

@@ -14,5 +14,5 @@ PageMetrics ComputePageMetrics(int pageHeight, int pageWidth);
 
 // The start-up run once when the main window loads: printer and page, the
 // texts every printed document repeats, the copied coordinates, the
-// common-point table and the settings file.
+// common-point table, the settings file and the NTv2 grid remembered.
 void RunStartup(Modulo1& m);

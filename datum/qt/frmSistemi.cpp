@@ -1,13 +1,18 @@
 #include "datum/qt/frmSistemi.h"
 
 #include "app/Modulo1.h"
+#include "app/UserGrid.h"
 #include "datum/CommonPointSearch.h"
 #include "geodesy/TextNumbers.h"
 #include "windows/qt/CoordinateField.h"
 #include "windows/qt/WindowDecorations.h"
 
 #include <QBoxLayout>
+#include <QButtonGroup>
 #include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +28,24 @@ using Kind = CoordinateField::Kind;
 
 namespace {
 const char* const Notice = "ATTENZIONE:          Long. da Greenwich";
+
+// A label for the lines telling how the result was obtained: small type,
+// framed, with room for three lines (two, and one wrapped) so that a result
+// does not resize the window.
+QLabel* MakeMethodLabel(QWidget* parent, const char* name) {
+    QLabel* l = MakeDescriptionLabel(parent, QString::fromLatin1(name));
+    l->setWordWrap(true);
+    l->setMinimumHeight(3 * l->fontMetrics().lineSpacing() + 2 * l->margin() + 2 * l->frameWidth());
+    return l;
 }
+
+QString Joined(const std::vector<std::string>& lines) {
+    QStringList shown;
+    for (const std::string& line : lines)
+        shown << QString::fromStdString(line);
+    return shown.join(QLatin1Char('\n'));
+}
+} // namespace
 
 frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     : ConversionWindow(model, mainWindow, QStringLiteral("frmSistemi"),
@@ -36,6 +58,50 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     sources_.frame->setTitle(QStringLiteral("Sistema di partenza"));
     targets_ = makeSystemFrame(QStringLiteral("Frame4"), QStringLiteral("Option2"));
     targets_.frame->setTitle(QStringLiteral("Sistema di arrivo"));
+
+    // The method: the common-point table, or the user's NTv2 grid with its
+    // file, the system names of its header and the system its source is taken as.
+    frame8_ = MakeFrame(this, "Frame8", "Metodo");
+    methods_ = Named(new QButtonGroup(frame8_), "Option3");
+    const std::array<const char*, 2> methodNames = {"Tabella dei punti comuni", "Grigliato NTv2"};
+    for (size_t i = 0; i < 2; ++i) {
+        methodOptions_[i] = new QRadioButton(QString::fromUtf8(methodNames[i]), frame8_);
+        methodOptions_[i]->setObjectName(QStringLiteral("Option3_%1").arg(i));
+        methods_->addButton(methodOptions_[i], int(i));
+    }
+    text17_ = Named(new QLineEdit(frame8_), "Text17");
+    text17_->setToolTip(QStringLiteral("File del grigliato NTv2 (.gsb): Invio per caricarlo"));
+    command8_ = Named(new QPushButton(QStringLiteral("Sfoglia..."), frame8_), "Command8");
+    command9_ = Named(new QPushButton(QStringLiteral("Carica"), frame8_), "Command9");
+    label17_ = Named(new QLabel(frame8_), "Label17");
+    label17_->setTextFormat(Qt::PlainText);
+    label18_ = MakeLabel(frame8_, "Label18", "Sistema di origine:");
+    gridSources_ = Named(new QButtonGroup(frame8_), "Option4");
+    const std::array<const char*, 2> gridSourceNames = {"ROMA40", "ED50"};
+    for (size_t i = 0; i < 2; ++i) {
+        gridSourceOptions_[i] = new QRadioButton(QString::fromLatin1(gridSourceNames[i]), frame8_);
+        gridSourceOptions_[i]->setObjectName(QStringLiteral("Option4_%1").arg(i));
+        gridSources_->addButton(gridSourceOptions_[i], int(i));
+    }
+    auto* methodRow = new QHBoxLayout;
+    methodRow->addWidget(methodOptions_[0]);
+    methodRow->addSpacing(24);
+    methodRow->addWidget(methodOptions_[1]);
+    methodRow->addStretch(1);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(text17_, 1);
+    fileRow->addWidget(command8_);
+    fileRow->addWidget(command9_);
+    auto* headerRow = new QHBoxLayout;
+    headerRow->addWidget(label17_, 1);
+    headerRow->addWidget(label18_);
+    headerRow->addWidget(gridSourceOptions_[0]);
+    headerRow->addWidget(gridSourceOptions_[1]);
+    auto* l8 = new QVBoxLayout(frame8_);
+    l8->addLayout(methodRow);
+    l8->addLayout(fileRow);
+    l8->addLayout(headerRow);
+
     tabs_ = Named(new QTabWidget(this), "SSTab1");
 
     // Tab 0: latitude and longitude; the frames' captions follow the systems.
@@ -61,7 +127,13 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     label5_ = MakeNotice(geographic, "Label5", Notice);
     frame3_ = MakeRowFrame(geographic, "Frame3", "", {{"Label4", "φ =", text3_}, {"Label3", "λ =", text4_}},
                            label5_);
-    SideBySide(geographic, {frame1_, frame3_});
+    label20_ = MakeMethodLabel(geographic, "Label20");
+    auto* g0 = new QGridLayout(geographic);
+    g0->addWidget(frame1_, 0, 0);
+    g0->addWidget(frame3_, 0, 1);
+    g0->addWidget(label20_, 1, 0, 1, 2);
+    g0->setColumnStretch(0, 1);
+    g0->setColumnStretch(1, 1);
 
     // Tab 1: North, East and the UTM zone number.
     auto* plane = new QWidget;
@@ -91,7 +163,13 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
                             {"Label13", "E =", text12_},
                             {"Label11", "Fuso", text15_, Qt::AlignLeft}});
     label11_ = frame5_->findChild<QLabel*>(QStringLiteral("Label11"));
-    SideBySide(plane, {frame6_, frame5_});
+    label21_ = MakeMethodLabel(plane, "Label21");
+    auto* g1 = new QGridLayout(plane);
+    g1->addWidget(frame6_, 0, 0);
+    g1->addWidget(frame5_, 0, 1);
+    g1->addWidget(label21_, 1, 0, 1, 2);
+    g1->setColumnStretch(0, 1);
+    g1->setColumnStretch(1, 1);
 
     // Source and result boxes alike wide, and the third rows keeping their room
     // when hidden, so that the two frames of a tab line up whichever systems are chosen.
@@ -118,6 +196,7 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
     systems->addWidget(targets_.frame, 1);
     auto* middle = new QVBoxLayout;
     middle->addLayout(systems);
+    middle->addWidget(frame8_);
     middle->addWidget(tabs_);
     middle->addWidget(frame7);
     middle->addWidget(unitRow);
@@ -128,8 +207,14 @@ frmSistemi::frmSistemi(Modulo1& model, QWidget* mainWindow)
 
     connectChoice(sources_.group, [this](int id) { sourceChosen(id); });
     connectChoice(targets_.group, [this](int id) { targetChosen(id); });
+    connectChoice(methods_, [this](int id) { methodChosen(id); });
+    connectChoice(gridSources_, [this](int id) { gridSourceChosen(id); });
+    connect(text17_, &QLineEdit::returnPressed, this, [this] { loadGrid(); });
+    connect(command9_, &QPushButton::clicked, this, [this] { loadGrid(); });
+    connect(command8_, &QPushButton::clicked, this, [this] { browseGrid(); });
     runLoad();
     tabs_->tabBar()->installEventFilter(this);
+    loading_ = false;
 }
 
 SystemChangePage& frmSistemi::shownPage() {
@@ -143,6 +228,106 @@ const SystemChangePage& frmSistemi::shownPage() const {
 void frmSistemi::loadDefaults() {
     sources_.options[0]->setChecked(true);
     targets_.options[1]->setChecked(true);
+    // The method and the grid as last chosen in this run.
+    text17_->setText(m.gridPath);
+    showGrid();
+    methodOptions_[m.changeMethod == ChangeMethod::Grid ? 1 : 0]->setChecked(true);
+}
+
+void frmSistemi::showGrid() {
+    gridSourceOptions_[m.gridSource == System::ED50 ? 1 : 0]->setChecked(true);
+    label17_->setText(m.grid ? QStringLiteral("Da: %1  a: %2")
+                                   .arg(QString::fromStdString(m.grid->sourceName),
+                                        QString::fromStdString(m.grid->targetName))
+                             : QStringLiteral("Nessun grigliato caricato"));
+    GridChoice choice;
+    choice.grid = m.grid;
+    choice.fileName = m.grid ? QFileInfo(m.gridPath).fileName().toStdString() : std::string();
+    choice.gridSource = m.gridSource;
+    const GridChoice& now = geographic_.grid();
+    if (now.grid == choice.grid && now.fileName == choice.fileName && now.gridSource == choice.gridSource)
+        return;
+    geographic_.setGrid(choice);
+    plane_.setGrid(choice);
+    invalidateResult();
+    showResult();
+}
+
+void frmSistemi::methodChosen(int index) {
+    const ChangeMethod method = index == 1 ? ChangeMethod::Grid : ChangeMethod::Table;
+    m.changeMethod = method;
+    geographic_.chooseMethod(method);
+    plane_.chooseMethod(method);
+    for (QWidget* w : std::initializer_list<QWidget*>{text17_, command8_, command9_, label17_, label18_,
+                                                      gridSourceOptions_[0], gridSourceOptions_[1]})
+        w->setEnabled(method == ChangeMethod::Grid);
+    invalidateResult();
+    showResult();
+    // A grid remembered from an earlier run that no longer loads: said now
+    // that the user asks for the grid.
+    if (method == ChangeMethod::Grid && !loading_ && !m.grid && !m.gridError.isEmpty())
+        showMessage({QStringLiteral("GRIGLIATO NTv2 NON DISPONIBILE:"), QString(), m.gridError},
+                    MessageIcon::Exclamation);
+}
+
+void frmSistemi::loadGrid() {
+    const QString path = text17_->text().trimmed();
+    if (path.isEmpty()) {
+        showMessage({QStringLiteral("INDICARE IL FILE DEL GRIGLIATO NTv2")}, MessageIcon::Exclamation);
+        text17_->setFocus();
+        return;
+    }
+    QString error;
+    if (!LoadUserGrid(m, path, m.gridSource, error)) {
+        // The reader's message names the file or the fault. The grid in use
+        // stays, and the box shows its file again.
+        showMessage({error}, MessageIcon::Exclamation);
+        if (m.grid)
+            text17_->setText(m.gridPath);
+        text17_->setFocus();
+        text17_->selectAll();
+        return;
+    }
+    text17_->setText(m.gridPath);
+    showGrid();
+    rememberGrid();
+}
+
+void frmSistemi::rememberGrid() {
+    if (!RememberUserGrid(m))
+        showMessage({QStringLiteral("IMPOSSIBILE RICORDARE IL GRIGLIATO PER LE PROSSIME ESECUZIONI"),
+                     QStringLiteral("IL GRIGLIATO VALE FINO ALLA CHIUSURA DEL PROGRAMMA")},
+                    MessageIcon::Exclamation);
+}
+
+void frmSistemi::browseGrid() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Grigliato NTv2"), text17_->text(),
+                                     QStringLiteral("Grigliati NTv2 (*.gsb *.GSB);;Tutti i file (*)"));
+    if (path.isEmpty())
+        return;
+    text17_->setText(path);
+    loadGrid();
+}
+
+void frmSistemi::gridSourceChosen(int index) {
+    const System source = index == 1 ? System::ED50 : System::ROMA40;
+    if (source == m.gridSource)
+        return;
+    m.gridSource = source;
+    showGrid();
+    if (!loading_ && m.grid)
+        rememberGrid();
+}
+
+void frmSistemi::showMethodLines() {
+    label20_->setText(geographic_.hasResult() ? Joined(geographic_.methodLines()) : QString());
+    label21_->setText(plane_.hasResult() ? Joined(plane_.methodLines()) : QString());
+}
+
+void frmSistemi::emptyResultBoxes() {
+    ConversionWindow::emptyResultBoxes();
+    showMethodLines();
 }
 
 bool frmSistemi::countsFromLongitudeOrigin(const CoordinateField* field) const {
@@ -251,6 +436,7 @@ void frmSistemi::showResult() {
     text11_->setText(QString::fromStdString(plane_.northText()));
     text12_->setText(QString::fromStdString(plane_.eastText()));
     text15_->setText(QString::fromStdString(plane_.zoneText()));
+    showMethodLines();
 }
 
 void frmSistemi::copyCoordinates() {

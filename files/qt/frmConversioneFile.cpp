@@ -76,6 +76,7 @@ QString ConversionCaption(Conversion c) {
 // The choices each conversion takes, hence the frames it shows.
 struct Takes {
     bool system = true, zone = false, axis = false, singleZone = false, target = false, centre = false;
+    bool method = false;
 };
 Takes TakesOf(Conversion c) {
     Takes t;
@@ -94,6 +95,7 @@ Takes TakesOf(Conversion c) {
     case Conversion::SystemChangeGeographic:
     case Conversion::SystemChangePlane:
         t.target = true;
+        t.method = true;
         break;
     case Conversion::CadastreToGaussBoaga:
     case Conversion::GaussBoagaToCadastre:
@@ -172,6 +174,8 @@ frmConversioneFile::frmConversioneFile(Modulo1& model, QWidget* mainWindow)
     setObjectName(QStringLiteral("frmConversioneFile"));
     setWindowTitle(QStringLiteral("Conversione di file"));
     setAttribute(Qt::WA_DeleteOnClose);
+    if (m.commonPointsLoaded)
+        commonPoints_ = std::make_shared<const CommonPointTable>(m.commonPoints);
 
     // Input file and its preview.
     auto* inputFrame =
@@ -270,6 +274,19 @@ frmConversioneFile::frmConversioneFile(Modulo1& model, QWidget* mainWindow)
     g9->addWidget(new QLabel(QStringLiteral("Fattore di scala ="), singleZoneFrame_), 2, 0);
     g9->addWidget(scale_, 2, 1);
 
+    // The method of the change of system: the table, or the grid the user
+    // loaded in the change-of-system window (the grid of the run).
+    methodFrame_ = makeOptionFrame(
+        QStringLiteral("Frame13"), QStringLiteral("Metodo"), QStringLiteral("Option8"),
+        {QStringLiteral("Tabella dei punti comuni"), QStringLiteral("Grigliato NTv2")}, &method_);
+    gridName_ = Named(new QLabel(methodFrame_), QStringLiteral("LabelGrigliato"));
+    gridName_->setWordWrap(true);
+    gridName_->setTextFormat(Qt::PlainText);
+    gridName_->setText(m.grid ? QStringLiteral("File: %1").arg(QFileInfo(m.gridPath).fileName())
+                              : QStringLiteral("Nessun grigliato caricato: si sceglie nella finestra "
+                                               "Passaggio fra Sistemi"));
+    methodFrame_->layout()->addWidget(gridName_);
+
     centreFrame_ =
         Named(new QGroupBox(QStringLiteral("Centro di emanazione"), options_), QStringLiteral("Frame10"));
     centre_ = Named(new QLineEdit(centreFrame_), QStringLiteral("Centro"));
@@ -283,8 +300,8 @@ frmConversioneFile::frmConversioneFile(Modulo1& model, QWidget* mainWindow)
     for (QWidget* w : {static_cast<QWidget*>(conversionFrame), static_cast<QWidget*>(systemFrame_),
                        static_cast<QWidget*>(zoneFrame_), static_cast<QWidget*>(axisFrame_),
                        static_cast<QWidget*>(singleZoneFrame_), static_cast<QWidget*>(targetFrame_),
-                       static_cast<QWidget*>(centreFrame_), static_cast<QWidget*>(unitFrame_),
-                       static_cast<QWidget*>(originFrame_)})
+                       static_cast<QWidget*>(methodFrame_), static_cast<QWidget*>(centreFrame_),
+                       static_cast<QWidget*>(unitFrame_), static_cast<QWidget*>(originFrame_)})
         optionsLayout->addWidget(w);
     optionsLayout->addStretch(1);
 
@@ -346,12 +363,20 @@ frmConversioneFile::frmConversioneFile(Modulo1& model, QWidget* mainWindow)
     origin_->button(m.LongitudeOrigin == 2 ? 1 : 0)->setChecked(true);
     axis_->button(0)->setChecked(true);
     target_->button(2)->setChecked(true);
+    method_->button(m.changeMethod == ChangeMethod::Grid ? 1 : 0)->setChecked(true);
     conversionBox_->setCurrentIndex(0);
 
     connect(conversionBox_, &QComboBox::currentIndexChanged, this, [this] { conversionChanged(); });
     connect(system_, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
             systemChanged();
+    });
+    connect(method_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (!on)
+            return;
+        // The method chosen last, in this window or the change-of-system one.
+        m.changeMethod = id == 1 ? ChangeMethod::Grid : ChangeMethod::Table;
+        optionsChanged();
     });
     for (QButtonGroup* g : {zoneChoice_, zone_, unit_, origin_, axis_, target_})
         connect(g, &QButtonGroup::idToggled, this, [this](int, bool on) {
@@ -428,7 +453,21 @@ ConversionOptions frmConversioneFile::options() const {
         o.targetSystem = SystemNames[target_->checkedId() >= 0 ? target_->checkedId() : 2];
     if (takes.centre)
         o.centre = centre_->text().trimmed().toStdString();
+    o.commonPoints = commonPoints_;
+    if (takes.method && method_->checkedId() == 1 && m.grid) {
+        o.gridPath = QFile::encodeName(m.gridPath).toStdString();
+        o.gridSystem = m.gridSource == System::ED50 ? "ed50" : "roma40";
+        o.grid = m.grid;
+    }
     return o;
+}
+
+std::unique_ptr<RowConverter> frmConversioneFile::makeConverter(std::string& error) const {
+    if (TakesOf(conversion()).method && method_->checkedId() == 1 && !m.grid) {
+        error = "Nessun grigliato NTv2 caricato: si sceglie nella finestra Passaggio fra Sistemi";
+        return nullptr;
+    }
+    return MakeRowConverter(options(), error);
 }
 
 FileLayout frmConversioneFile::layout() const {
@@ -447,6 +486,7 @@ void frmConversioneFile::conversionChanged() {
     singleZoneFrame_->setVisible(t.singleZone);
     targetFrame_->setVisible(t.target);
     centreFrame_->setVisible(t.centre);
+    methodFrame_->setVisible(t.method);
     systemChanged();
 }
 
@@ -466,7 +506,7 @@ void frmConversioneFile::optionsChanged() {
     for (QAbstractButton* b : zone_->buttons())
         b->setVisible(byHand);
     std::string error;
-    const bool available = MakeRowConverter(options(), error) != nullptr;
+    const bool available = makeConverter(error) != nullptr;
     conversionState_->setText(available ? QString() : Q(error));
     conversionState_->setVisible(!available);
     refreshPreview();
@@ -505,7 +545,7 @@ void frmConversioneFile::refreshPreview() {
     std::vector<std::string_view> views(lines.begin(), lines.end());
 
     std::string error;
-    const std::unique_ptr<RowConverter> converter = MakeRowConverter(options(), error);
+    const std::unique_ptr<RowConverter> converter = makeConverter(error);
     const std::vector<InputRole> roles =
         converter
             ? converter->inputs()
@@ -576,7 +616,7 @@ void frmConversioneFile::startRun() {
         return;
     }
     std::string error;
-    std::unique_ptr<RowConverter> converter = MakeRowConverter(options(), error);
+    std::unique_ptr<RowConverter> converter = makeConverter(error);
     if (!converter) {
         message({QStringLiteral("CONVERSIONE NON DISPONIBILE"), Q(error).toUpper()});
         return;

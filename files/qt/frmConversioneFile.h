@@ -75,6 +75,9 @@ private:
     QGroupBox* makeOptionFrame(const QString& name, const QString& title, const QString& group,
                                const QStringList& captions, QButtonGroup** buttons, bool vertical = true);
     void conversionChanged();
+    // The converter of the choices shown; nothing, and why, when they do not
+    // make one (the grid method without a grid among them).
+    std::unique_ptr<tervano::files::RowConverter> makeConverter(std::string& error) const;
     void systemChanged();
     void optionsChanged();
     void browseInput();
@@ -118,6 +121,11 @@ private:
     QLineEdit* scale_ = nullptr;
     QGroupBox* targetFrame_ = nullptr;
     QButtonGroup* target_ = nullptr;
+    // The common-point table read at start-up, shared with the worker's rows.
+    std::shared_ptr<const tervano::CommonPointTable> commonPoints_;
+    QGroupBox* methodFrame_ = nullptr; // change of system: the table or the grid of Modulo1
+    QButtonGroup* method_ = nullptr;
+    QLabel* gridName_ = nullptr;
     QGroupBox* centreFrame_ = nullptr;
     QLineEdit* centre_ = nullptr;
 

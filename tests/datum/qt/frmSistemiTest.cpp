@@ -305,8 +305,18 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
     click("Command6");
     const QString latitude = text("Text3"), longitude = text("Text4");
     ASSERT_FALSE(latitude.isEmpty());
+    // The lines under the result say how it was obtained, and are printed after it.
+    const QStringList geographicMethod = label("Label20")->text().split('\n');
     convertUtm33PointToRoma40();
     click("Command6");
+    const QStringList planeMethod = label("Label21")->text().split('\n');
+    ASSERT_EQ(geographicMethod.size(), 2);
+    ASSERT_EQ(planeMethod.size(), 2);
+    const ChangeOutcome byTable = ChangePlane(m.commonPoints, {ED50, ROMA40, 4640123.456, 412345.678, 33});
+    EXPECT_TRUE(planeMethod[0].startsWith("Metodo: tabella dei punti comuni"))
+        << planeMethod[0].toStdString();
+    EXPECT_TRUE(planeMethod[1].startsWith(QStringLiteral("Punto comune %1 a ").arg(byTable.FoundRow)))
+        << planeMethod[1].toStdString();
     // The systems changed on the plane tab: the geographic result, computed
     // for the former ones, is no longer shown there.
     EXPECT_TRUE(text("Text3").isEmpty() && text("Text4").isEmpty());
@@ -330,8 +340,8 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         {"Coordinate geografiche ED50", false},
         {"Latitudine: " + latitude + gap + "Longitudine: " + longitude, false},
         {"", false},
-        {"Metodo: tabella dei punti comuni, precisione circa 11 m", false},
-        {"Punto comune 372 a 4 808 m: risultato attendibile", false},
+        {geographicMethod[0], false},
+        {geographicMethod[1], false},
         {QString(62, '_'), false},
         {"", false},
     };
@@ -346,8 +356,8 @@ TEST_F(Sistemi, PrintedBlocksLineByLine) {
         {"Coordinate piane GAUSS BOAGA", false},
         {"Nord: " + text("Text11") + gap + "Est: " + text("Text12"), false},
         {"", false},
-        {"Metodo: tabella dei punti comuni, precisione circa 11 m", false},
-        {"Punto comune 376 a 9 150 m: risultato attendibile", false},
+        {planeMethod[0], false},
+        {planeMethod[1], false},
         {QString(62, '_'), false},
         {"", false},
     };
@@ -465,7 +475,8 @@ TEST(CommonPointLoading, StartUpReadsTheTableOrTellsWhyNot) {
     EXPECT_TRUE(m->commonPointsError.isEmpty());
     EXPECT_NEAR(m->commonPoints.cell(664, 6), 567000.30, 0.05);
 }
-// The point's name, shared by both tabs, comes after the coordinates in the Tab order.
+// The point's name, shared by both tabs, comes after the coordinates in the
+// Tab order; the grid's path, in the method frame above the tabs, before them.
 TEST_F(Sistemi, TabOrderEndsWithThePointName) {
     QStringList names;
     QWidget* window = current.data();
@@ -474,5 +485,5 @@ TEST_F(Sistemi, TabOrderEndsWithThePointName) {
             names << x->objectName();
     // Each edit box is followed by its display box, which the keyboard can reopen.
     EXPECT_EQ(names.join(QLatin1Char(' ')).toStdString(),
-              "Text5 Text1 Text6 Text2 Text9 Text7 Text10 Text8 Text14 Text13 Text16");
+              "Text17 Text5 Text1 Text6 Text2 Text9 Text7 Text10 Text8 Text14 Text13 Text16");
 }

@@ -1,9 +1,11 @@
 #include "files/qt/frmConversioneFile.h"
 
+#include "app/UserGrid.h"
 #include "app/frmTervano.h"
 #include "files/RowConverter.h"
 #include "geodesy/Angles.h"
 #include "support/AppFixture.h"
+#include "support/Ntv2Writer.h"
 #include "support/WindowFixture.h"
 #include "windows/GeoToPlanePage.h"
 
@@ -344,4 +346,71 @@ TEST(FileWindowMenu, GeneraleEntryOpensTheWindowWhichDisablesTheMainWindowUntilC
     FlushDeletes();
     EXPECT_TRUE(main.isEnabled());
     EXPECT_TRUE(f.fakes.messages.shown.empty());
+}
+
+// The change of system through the grid of the run, loaded in the
+// change-of-system window; without one the grid method is not available.
+TEST_F(FileWindowTest, ChangeOfSystemByTheTableOrTheGridOfTheRun) {
+    auto* list = current->findChild<QComboBox*>(QStringLiteral("Conversione"));
+    list->setCurrentIndex(list->findData(QStringLiteral("geo-piane")));
+    EXPECT_FALSE(frame("Frame13")->isVisible()); // only for the change of system
+    list->setCurrentIndex(list->findData(QStringLiteral("sistemi-geo")));
+    EXPECT_TRUE(frame("Frame13")->isVisible());
+    EXPECT_TRUE(option("Option8_0")->isChecked());
+    EXPECT_TRUE(label("LabelGrigliato").startsWith(QStringLiteral("Nessun grigliato caricato")));
+    choose("Option8_1");
+    EXPECT_EQ(m.changeMethod, ChangeMethod::Grid);
+    EXPECT_TRUE(label("LabelConversione").startsWith(QStringLiteral("Nessun grigliato NTv2 caricato")));
+    WriteFile(path("in.txt"), "P1;44.5;11.3\n");
+    setFiles(path("in.txt"), path("out.txt"));
+    click("Command1");
+    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    EXPECT_TRUE(fake.messages.last().text.startsWith(QStringLiteral("CONVERSIONE NON DISPONIBILE\r")));
+    EXPECT_EQ(files(), QStringList{"in.txt"});
+
+    // A grid over the Emilia, linear shifts (seconds; longitude positive west).
+    tervano::test::Ntv2File grid;
+    grid.source = "EMILIA"; // the header does not tell: the user's ED50
+    grid.subgrids = {{"EMILIA", "NONE", 44, 46, 10, 12, 0.25, 0.25}};
+    grid.shift = [](double lat, double lon) {
+        return tervano::test::Ntv2NodeShift{1.2 + 0.3 * (lat - 44), 2.5 - 0.2 * (lon - 10)};
+    };
+    const std::string bytes = grid.bytes();
+    WriteFile(path("emilia.gsb"), QByteArray(bytes.data(), qsizetype(bytes.size())));
+    QString error;
+    ASSERT_TRUE(LoadUserGrid(m, path("emilia.gsb"), System::ED50, error)) << error.toStdString();
+    w = reopen<frmConversioneFile>();
+    list = current->findChild<QComboBox*>(QStringLiteral("Conversione"));
+    list->setCurrentIndex(list->findData(QStringLiteral("sistemi-geo")));
+    EXPECT_TRUE(option("Option8_1")->isChecked()); // the method chosen last
+    EXPECT_EQ(label("LabelGrigliato"), QStringLiteral("File: emilia.gsb"));
+    // The grid joins ED50 and WGS84, not the ROMA40 of the window's default.
+    EXPECT_FALSE(label("LabelConversione").isEmpty());
+    choose("Option1_1");
+    EXPECT_TRUE(label("LabelConversione").isEmpty()) << label("LabelConversione").toStdString();
+    choose("Option4_1"); // decimal degrees
+    WriteFile(path("in.txt"), "P1;44.5;11.3\nP2;41.9;12.5\n");
+    setFiles(path("in.txt"), path("out.txt"));
+    click("Command1");
+    w->waitForRun();
+    EXPECT_EQ(label("LabelRiepilogo"), QStringLiteral("Righe lette: 2, convertite: 1, rifiutate: 1"));
+    const QStringList lines = QString::fromUtf8(ReadFile(path("out.txt"))).split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 3);
+    const QStringList p1 = lines[0].split(QLatin1Char(';'));
+    ASSERT_GE(p1.size(), 5) << lines[0].toStdString();
+    // Written to five decimals, as the window shows them.
+    EXPECT_NEAR(p1[3].toDouble(), 44.5 + (1.2 + 0.3 * 0.5) / 3600.0, 0.51e-5);
+    EXPECT_NEAR(p1[4].toDouble(), 11.3 - (2.5 - 0.2 * 1.3) / 3600.0, 0.51e-5);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("grigliato NTv2 emilia.gsb"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[0].contains(QStringLiteral(";EMILIA"))) << lines[0].toStdString();
+    EXPECT_FALSE(lines[0].contains(dir.path()));
+
+    // Back to the table: the same file through the common points.
+    choose("Option8_0");
+    EXPECT_EQ(m.changeMethod, ChangeMethod::Table);
+    fake.messages.answers = {MessageAnswer::Yes}; // replace the output
+    click("Command1");
+    w->waitForRun();
+    const QString table = QString::fromUtf8(ReadFile(path("out.txt")));
+    EXPECT_TRUE(table.contains(QStringLiteral("tabella dei punti comuni"))) << table.toStdString();
 }
