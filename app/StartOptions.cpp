@@ -8,8 +8,6 @@
 #include <QDir>
 #include <QTextStream>
 
-#include <cstring>
-
 StartOptions ParseStartOptions(const QStringList& args) {
     StartOptions o;
     for (const QString& a : args) {
@@ -36,13 +34,13 @@ StartOptions ParseStartOptions(const QStringList& args) {
 }
 
 bool AsksVersionOrHelp(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* name : {"-h", "--aiuto", "--help", "--versione", "--version"}) {
-            if (std::strcmp(argv[i], name) == 0)
-                return true;
-        }
-    }
-    return false;
+    // Qt's own options are still among the arguments here: they would be
+    // refused, but the version and the help are looked for first.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const StartOptions::Action a = ParseStartOptions(args).action;
+    return a == StartOptions::Action::Version || a == StartOptions::Action::Help;
 }
 
 QString StartHelpText() {
